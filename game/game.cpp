@@ -1,0 +1,127 @@
+#include "game/game.h"
+
+#include "game/control_text.h"
+
+namespace drippo {
+
+const char* sound_name(Sound s) {
+  switch (s) {
+    case Sound::Water: return "water";
+    case Sound::Hurry: return "hurry";
+    case Sound::Meow: return "meow";
+    case Sound::Poof: return "poof";
+    case Sound::Griou: return "griou";
+    case Sound::Goal: return "goal";
+  }
+  return "";
+}
+
+Game::Game(GameView& view, ScoreRecorder& scores, LevelCatalogue& levels)
+    : view_(view), scores_(scores), levels_(levels) {}
+
+void Game::show_picture(int i, int code) {
+  auto& shown = shown_[static_cast<std::size_t>(i)];
+  if (shown == code) return;
+  shown = code;
+  view_.show_cell(i, code);
+}
+
+void Game::dessiner_case(int i) {
+  if (!is_cell(i)) return;
+  show_picture(i, cell(i).piece);
+}
+
+void Game::redraw_all() {
+  for (int i = 0; i <= derniere_case; ++i) dessiner_case(i);
+}
+
+void Game::verser_goutte(int i, const std::string& letter) {
+  if (!is_cell(i)) return;
+  Cellule& c = plateau_[static_cast<std::size_t>(i)];
+  if (letter == "G") {
+    c.eau_g = 1;
+    c.sens = Sens::gauche();
+  } else if (letter == "D") {
+    c.eau_d = 1;
+    c.sens = Sens::droite();
+  } else if (letter == "B") {
+    c.eau_b = 1;
+    c.sens = Sens::droite();
+  }
+}
+
+void Game::play(Sound s) {
+  if (bruitages_) view_.play_sound(s);
+}
+
+void Game::set_message(const Bilingual& text) {
+  if (langue_ == 0) set_comment(text.french);
+  else if (langue_ == 1) set_comment(text.english);
+}
+
+void Game::set_comment(const std::string& text) {
+  if (comment_ == text) return;
+  comment_ = text;
+  view_.show_text(Field::Message, comment_);
+}
+
+void Game::set_texte_score(const std::string& text) {
+  if (texte_score_ == text) return;
+  texte_score_ = text;
+  view_.show_text(Field::Score, texte_score_);
+}
+
+void Game::set_stock(int t, const std::string& text) {
+  if (t < 1 || t > nb_types) return;
+  auto& box = stocks_[static_cast<std::size_t>(t)];
+  if (box == text) return;
+  box = text;
+  view_.show_stock(t, box);
+}
+
+void Game::set_text_temps(const std::string& text) {
+  if (text_temps_ == text) return;
+  text_temps_ = text;
+  view_.show_text(Field::Time, text_temps_);
+}
+
+void Game::set_text_eau(const std::string& text) {
+  if (text_eau_ == text) return;
+  text_eau_ = text;
+  view_.show_text(Field::Water, text_eau_);
+}
+
+void Game::set_accueil(const std::string& text) {
+  accueil_ = text;
+  view_.show_text(Field::Welcome, accueil_);
+}
+
+void Game::montrer_accueil(bool visible) {
+  image3_shown_ = visible;
+  side_pictures_shown_ = visible;
+  accueil_shown_ = visible;
+  view_.state_changed();
+}
+
+void Game::animer_enveloppe(bool on) {
+  envelope_shown_ = on;
+  envelope_moving_ = on;
+  if (on) ++envelope_starts_;
+  view_.state_changed();
+}
+
+void Game::hover_cell(int i) {
+  if (!is_cell(i)) return;
+  case_survolee_ = is_goal(cell(i).piece) ? i : -1;
+  montrer_gouttes();
+}
+
+void Game::montrer_gouttes() {
+  if (case_survolee_ < 0) return;
+  const int besoin = cell(case_survolee_).besoin;
+  const std::string n = std::to_string(besoin > 0 ? besoin : 0);
+  if (langue_ == 0) set_comment(msg::gouttes.french + n);
+  else if (langue_ == 1) set_comment(msg::gouttes.english + n);
+}
+
+}  // namespace drippo

@@ -1,0 +1,241 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/cellule.h"
+#include "game/game_view.h"
+#include "game/level_data.h"
+#include "game/messages.h"
+#include "game/pieces.h"
+#include "game/ports.h"
+
+namespace drippo {
+
+// A drop held by a sponge.
+struct Retenue {
+  std::int16_t position = 0;  // the sponge's cell
+  std::int32_t depart = 0;    // tick counter when the drop was absorbed
+  std::int16_t delai = 0;     // ticks the drop is held
+  Sens sens;                  // heading given to the drop when it falls out
+
+  bool operator==(const Retenue&) const = default;
+};
+
+enum class Outcome { None, Win, TimeOut, GameOver, Cat };
+
+// What a click on the board was done with.
+enum class MouseButton { Left, Right, Other };
+
+// The whole game: board, water, pieces, outcome, and the texts of the window
+// that hold game values. Time comes from outside: the window's timers call
+// timer_eau_Timer() and timer_rebour_Timer(), tests and tools call them in loops.
+class Game {
+ public:
+  Game(GameView& view, ScoreRecorder& scores, LevelCatalogue& levels);
+
+  // ---- Settings -------------------------------------------------------
+  void set_langue(std::int16_t langue) { langue_ = langue; }
+  void set_bruitages(bool on) { bruitages_ = on; }
+  void set_difficulte(std::int16_t ms) { difficulte_ = ms; }
+  std::int16_t langue() const { return langue_; }
+  bool bruitages() const { return bruitages_; }
+  std::int16_t difficulte() const { return difficulte_; }
+
+  // ---- Board ----------------------------------------------------------
+  const Board& plateau() const { return plateau_; }
+  Board& plateau() { return plateau_; }  // for building boards in tools and tests
+  const Cellule& cell(int i) const { return plateau_[static_cast<std::size_t>(i)]; }
+  int shown_picture(int i) const { return shown_[static_cast<std::size_t>(i)]; }
+  void dessiner_case(int i);
+  void verser_goutte(int i, const std::string& letter);
+  void redraw_all();
+
+  // ---- Water ----------------------------------------------------------
+  void timer_eau_Timer();
+  bool in_tick() const { return in_tick_; }
+  std::int32_t tick_counter() const { return tick_counter_; }
+  void set_tick_counter(std::int32_t t) { tick_counter_ = t; }
+  bool plateau_sec() const { return plateau_sec_; }
+  const std::vector<Retenue>& retenues() const { return retenues_; }
+  double score() const { return score_; }
+  std::int16_t nb_buts() const { return nb_buts_; }
+  void set_nb_buts(std::int16_t n) { nb_buts_ = n; }
+
+  // ---- Play flow ------------------------------------------------------
+  void timer_rebour_Timer();
+  void start_water();  // what the countdown does when it reaches 0
+  void toggle_pause();  // a click on the title
+  bool timer_eau_enabled() const { return timer_eau_enabled_; }
+  bool timer_rebour_enabled() const { return timer_rebour_enabled_; }
+  bool en_pause() const { return en_pause_; }
+  bool time_is_red() const { return time_red_; }
+  Outcome last_outcome() const { return last_outcome_; }
+  int games_ended() const { return fin_partie_count_; }  // runs of fin_partie so far
+
+  // ---- Levels ---------------------------------------------------------
+  // Puts a level read from its file on the board, for playing or editing as
+  // mode_jeu says. The file has been read and checked in full beforehand.
+  void load_level(const LevelData& level, const std::string& file_name);
+  void nouveau_tableau();
+  // The level as it is to be saved; clears the drops of every cell first.
+  LevelData level_for_saving(const std::string& author);
+  void level_saved(const std::string& name);  // the save succeeded
+  bool busy() const { return in_tick_; }  // a level must not change mid-tick
+
+  void set_mode_jeu(const std::string& mode) { mode_jeu_ = mode; }
+  const std::string& mode_jeu() const { return mode_jeu_; }
+  bool mode_edition() const { return mode_edition_; }
+  bool tableau_sauve() const { return tableau_sauve_; }
+  const std::string& nom_tableau() const { return nom_tableau_; }
+  const std::string& auteur_tableau() const { return auteur_tableau_; }
+  void set_auteur_tableau(const std::string& a) { auteur_tableau_ = a; }
+  bool fields_locked() const { return fields_locked_; }
+
+  // ---- Texts held by the window's boxes --------------------------------
+  const std::string& stock(int t) const { return stocks_[static_cast<std::size_t>(t)]; }
+  void set_stock(int t, const std::string& text);
+  const std::string& text_temps() const { return text_temps_; }
+  void set_text_temps(const std::string& text);
+  const std::string& text_eau() const { return text_eau_; }
+  void set_text_eau(const std::string& text);
+  const std::string& texte_score() const { return texte_score_; }
+  const std::string& comment() const { return comment_; }
+  const std::string& accueil() const { return accueil_; }
+  void set_accueil(const std::string& text);
+
+  // ---- What is shown ---------------------------------------------------
+  // The welcome screen is the big picture, the two side pictures and the text.
+  bool image3_shown() const { return image3_shown_; }
+  bool side_pictures_shown() const { return side_pictures_shown_; }
+  bool accueil_shown() const { return accueil_shown_; }
+  bool envelope_shown() const { return envelope_shown_; }
+  // Bumped by every start of the envelope's bounce, so the view knows to
+  // put it back in its corner.
+  int envelope_starts() const { return envelope_starts_; }
+  bool envelope_moving() const { return envelope_moving_; }
+  // Paused: the pause label is up and the board hidden.
+  bool cells_shown() const { return !en_pause_; }
+  bool playing_set_shown() const { return playing_set_shown_; }
+  bool editing_set_shown() const { return mode_edition_; }
+  void montrer_accueil(bool visible);
+  void animer_enveloppe(bool on);
+
+  // ---- Placing pieces ----------------------------------------------------
+  int type_choisi() const { return type_choisi_; }
+  int type_glisse() const { return type_glisse_; }
+  bool depuis_plateau() const { return depuis_plateau_; }
+  int case_depart() const { return case_depart_; }
+  int highlighted_cell() const { return highlighted_cell_; }
+  // Mouse down on a board cell. Returns true when a drag of that cell's piece begins.
+  bool board_mouse_down(int i, MouseButton button);
+  // Mouse down on the palette picture of piece t. True when a drag begins.
+  bool palette_mouse_down(int t);
+  // The dragged piece passes over cell i, or over the window's background.
+  void drag_over_cell(int i);
+  void drag_over_background();
+  // The dragged piece is dropped on cell i / on a palette picture. True when placed.
+  bool drop_on_cell(int i);
+  void drop_on_palette();
+  void drag_cancelled();  // dropped anywhere else
+  void poser_piece(int i);
+  void reprendre_piece(int i);
+  bool teleporter_limit_reached() const;
+
+  // ---- Hover --------------------------------------------------------------
+  // The mouse rests on cell i (the hover part of the board's mouse-move).
+  void hover_cell(int i);
+  int case_survolee() const { return case_survolee_; }
+  void montrer_gouttes();
+
+ private:
+  friend class WaterTick;
+
+  // Outcomes.
+  void fin_partie(Outcome outcome);
+  void time_out();
+  void game_over();
+  void goal_filled();
+  void win();
+  void cat_wetted();
+  void tous_reussis();
+  void set_message(const Bilingual& text);
+  void set_comment(const std::string& text);
+  void set_texte_score(const std::string& text);
+  void play(Sound s);
+
+  // Special pieces, inside a tick.
+  void exploser(int c);
+  void souffler_case(int n);
+  void absorber(int c, std::int32_t t, std::int16_t d, Sens s);
+  void relacher(std::size_t j);
+
+  // Pictures.
+  void show_picture(int i, int code);
+
+  // Editor bookkeeping.
+  void recount_goals();
+  void after_editor_change();
+  bool take_from_stock(int t);
+  void set_highlight(int i);
+
+  GameView& view_;
+  ScoreRecorder& scores_;
+  LevelCatalogue& levels_;
+
+  std::int16_t langue_ = 0;
+  bool bruitages_ = true;
+  std::int16_t difficulte_ = 100;
+
+  Board plateau_{};
+  Board plateau_suivant_{};
+  std::array<int, nb_cases> shown_{};
+  std::vector<Retenue> retenues_;
+
+  bool in_tick_ = false;
+  std::int32_t tick_counter_ = 0;
+  bool plateau_sec_ = false;
+  bool chat_touche_ = false;
+  double score_ = 0.0;
+  std::int16_t nb_buts_ = 0;
+  Outcome last_outcome_ = Outcome::None;
+  int fin_partie_count_ = 0;
+
+  bool timer_eau_enabled_ = false;
+  bool timer_rebour_enabled_ = false;
+  bool en_pause_ = false;
+  bool time_red_ = false;
+
+  std::string mode_jeu_;
+  bool mode_edition_ = false;
+  bool tableau_sauve_ = true;
+  std::string nom_tableau_;
+  std::string auteur_tableau_;
+  bool fields_locked_ = false;
+
+  std::array<std::string, nb_types + 1> stocks_{};
+  std::string text_temps_;
+  std::string text_eau_;
+  std::string texte_score_;
+  std::string comment_;
+  std::string accueil_;
+
+  bool image3_shown_ = true;
+  bool side_pictures_shown_ = true;
+  bool accueil_shown_ = true;
+  bool envelope_shown_ = true;
+  bool envelope_moving_ = false;
+  int envelope_starts_ = 0;
+  bool playing_set_shown_ = false;
+
+  int type_choisi_ = piece::brique;
+  int type_glisse_ = 0;
+  bool depuis_plateau_ = false;
+  int case_depart_ = 0;
+  int highlighted_cell_ = -1;
+  int case_survolee_ = -1;
+};
+
+}  // namespace drippo

@@ -1,0 +1,202 @@
+#include "storage/level_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "storage/cp1252.h"
+
+namespace drippo {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::size_t author_offset = (level_slots - 1) * slot_size;
+
+LevelError error_at(LevelError::Kind kind, const std::string& file_name, int slot = 0) {
+  return LevelError{kind, file_name, slot};
+}
+
+LevelError from_slot_error(const SlotError& e, const std::string& file_name) {
+  const auto kind = e.kind == SlotErrorKind::Truncated ? LevelError::Kind::Truncated
+                                                       : LevelError::Kind::Damaged;
+  return error_at(kind, file_name, e.slot);
+}
+
+bool is_water_field(std::int16_t v) { return v == 0 || v == 1; }
+
+// Stock, time and water are texts in our files; other writers may have stored
+// numbers, which the boxes show in decimal.
+Result<std::string, LevelError> read_box_text(SlotReader& in, const std::string& file_name) {
+  auto v = in.read_tagged();
+  if (!v) return from_slot_error(v.error(), file_name);
+  if (v.value().type == TaggedValue::Type::Text) return utf8_from_cp1252(v.value().text);
+  return v.value().decimal_text();
+}
+
+// Up to `count` bytes from `offset`, after checking that a plain file is there.
+Result<std::vector<std::uint8_t>, LevelError> read_part(const fs::path& path, std::size_t offset,
+                                                        std::size_t count) {
+  const std::string name = path.filename().string();
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (st.type() == fs::file_type::not_found) return error_at(LevelError::Kind::Missing, name);
+  if (ec) return error_at(LevelError::Kind::Unreadable, name);
+  // Only a regular file: reading a named pipe put there would block the game.
+  if (st.type() != fs::file_type::regular) return error_at(LevelError::Kind::NotAFile, name);
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return error_at(LevelError::Kind::Unreadable, name);
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec) return error_at(LevelError::Kind::Unreadable, name);
+  if (size <= offset) return std::vector<std::uint8_t>{};
+  in.seekg(static_cast<std::streamoff>(offset));
+  std::vector<std::uint8_t> bytes(count);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+  if (in.bad()) return error_at(LevelError::Kind::Unreadable, name);
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+bool write_all(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  // "x": never open something already there, such as a link planted under the
+  // temporary's name, which would have us overwrite another file.
+  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  if (!f) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool flushed = std::fflush(f) == 0;
+  const bool closed = std::fclose(f) == 0;
+  if (written && flushed && closed) return true;
+  std::error_code ignored;
+  fs::remove(path, ignored);
+  return false;
+}
+
+}  // namespace
+
+std::string LevelError::message(std::int16_t langue) const {
+  using K = Kind;
+  const bool fr = langue == 0;
+  const bool saving = kind == K::FolderMissing || kind == K::TargetNotAFile || kind == K::WriteFailed;
+  std::string line;
+  if (fr) {
+    line = std::string(saving ? "Impossible d'enregistrer le tableau « " : "Impossible de lire le tableau « ") +
+           file_name + " » : ";
+  } else {
+    line = std::string(saving ? "Cannot save the level \"" : "Cannot read the level \"") + file_name +
+           "\": ";
+  }
+  switch (kind) {
+    case K::Missing: return line + (fr ? "le fichier est introuvable." : "the file is missing.");
+    case K::NotAFile: return line + (fr ? "ce n'est pas un fichier." : "it is not a file.");
+    case K::Unreadable:
+      return line + (fr ? "le fichier ne peut pas être lu." : "the file cannot be read.");
+    case K::Truncated: return line + (fr ? "le fichier est incomplet." : "the file is incomplete.");
+    case K::Damaged: return line + (fr ? "le fichier est endommagé." : "the file is damaged.");
+    case K::BadPiece:
+      return line + (fr ? "il contient une pièce inconnue." : "it holds an unknown piece.");
+    case K::BadWater:
+      return line + (fr ? "une case contient une quantité d'eau invalide."
+                        : "a cell holds an invalid amount of water.");
+    case K::FolderMissing:
+      return line + (fr ? "le dossier des tableaux est introuvable." : "the levels folder is missing.");
+    case K::TargetNotAFile:
+      return line + (fr ? "un dossier porte déjà ce nom." : "a folder already has that name.");
+    case K::WriteFailed:
+      return line + (fr ? "l'écriture du fichier a échoué." : "the file could not be written.");
+  }
+  return line;
+}
+
+std::vector<std::uint8_t> level_bytes(const LevelData& level) {
+  SlotWriter out;
+  for (Cellule c : level.cells) {
+    c.eau_g = c.eau_d = c.eau_b = 0;
+    out.write_cell(c);
+  }
+  for (int t = 1; t <= nb_types; ++t) {
+    const std::string& stock = level.stocks[t];
+    out.write_text(stock == "0" ? std::string() : cp1252_from_utf8(stock));
+  }
+  out.write_text(cp1252_from_utf8(level.time));
+  out.write_text(cp1252_from_utf8(level.water));
+  out.write_string(cp1252_from_utf8(level.author));
+  return std::move(out).bytes();
+}
+
+Result<LevelData, LevelError> level_from_bytes(std::span<const std::uint8_t> bytes,
+                                               const std::string& file_name) {
+  SlotReader in(bytes);
+  LevelData level;
+  for (Cellule& cell : level.cells) {
+    const int slot = in.next_slot();
+    auto c = in.read_cell();
+    if (!c) return from_slot_error(c.error(), file_name);
+    if (!is_valid_piece(c.value().piece)) return error_at(LevelError::Kind::BadPiece, file_name, slot);
+    if (!is_water_field(c.value().eau_g) || !is_water_field(c.value().eau_d) ||
+        !is_water_field(c.value().eau_b)) {
+      return error_at(LevelError::Kind::BadWater, file_name, slot);
+    }
+    cell = c.value();
+  }
+  for (int t = 1; t <= nb_types; ++t) {
+    auto text = read_box_text(in, file_name);
+    if (!text) return text.error();
+    level.stocks[t] = std::move(text).value();
+  }
+  for (std::string* box : {&level.time, &level.water}) {
+    auto text = read_box_text(in, file_name);
+    if (!text) return text.error();
+    *box = std::move(text).value();
+  }
+  auto author = in.read_string();
+  if (!author) return from_slot_error(author.error(), file_name);
+  level.author = utf8_from_cp1252(author.value());
+  return level;
+}
+
+Result<LevelData, LevelError> read_level_file(const fs::path& path) {
+  auto bytes = read_part(path, 0, level_file_size);
+  if (!bytes) return bytes.error();
+  return level_from_bytes(bytes.value(), path.filename().string());
+}
+
+std::optional<LevelError> write_level_file(const fs::path& path, const LevelData& level) {
+  const std::string name = path.filename().string();
+  std::error_code ec;
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, ec)) return error_at(LevelError::Kind::FolderMissing, name);
+  const fs::file_status target = fs::symlink_status(path, ec);
+  if (fs::exists(target) && !fs::is_regular_file(target) && !fs::is_symlink(target)) {
+    return error_at(LevelError::Kind::TargetNotAFile, name);
+  }
+
+  fs::path temp = path;
+  temp += ".tmp";
+  // A temporary left by an interrupted save is ours to replace; anything else
+  // under that name is not, and the save fails without touching it.
+  const fs::file_status stale = fs::symlink_status(temp, ec);
+  if (fs::is_regular_file(stale) || fs::is_symlink(stale)) fs::remove(temp, ec);
+  if (!write_all(temp, level_bytes(level))) return error_at(LevelError::Kind::WriteFailed, name);
+
+  fs::rename(temp, path, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return error_at(LevelError::Kind::WriteFailed, name);
+  }
+  return std::nullopt;
+}
+
+Result<std::string, LevelError> read_level_author(const fs::path& path) {
+  auto bytes = read_part(path, author_offset, slot_size);
+  if (!bytes) return bytes.error();
+  SlotReader in(bytes.value());
+  auto author = in.read_string();
+  if (!author) {
+    SlotError e = author.error();
+    e.slot = level_slots;
+    return from_slot_error(e, path.filename().string());
+  }
+  return utf8_from_cp1252(author.value());
+}
+
+}  // namespace drippo
