@@ -27,6 +27,10 @@ using Board = std::array<Cellule, nb_cases>;
 
 // The picture index of a cell: 100 * water code + piece, the water code being
 // 4*left + 2*right + down, plus 8 for a powered door.
-int code_image(const Cellule& c);
+inline int code_image(const Cellule& c) {
+  int w = 4 * c.eau_g + 2 * c.eau_d + c.eau_b;
+  if (c.piece == 14 && c.compteur > 0) w += 8;  // a powered electric door
+  return 100 * w + c.piece;
+}
 
 }  // namespace drippo

@@ -19,13 +19,6 @@ const char* sound_name(Sound s) {
 Game::Game(GameView& view, ScoreRecorder& scores, LevelCatalogue& levels)
     : view_(view), scores_(scores), levels_(levels) {}
 
-void Game::show_picture(int i, int code) {
-  auto& shown = shown_[static_cast<std::size_t>(i)];
-  if (shown == code) return;
-  shown = code;
-  view_.show_cell(i, code);
-}
-
 void Game::dessiner_case(int i) {
   if (!is_cell(i)) return;
   show_picture(i, cell(i).piece);

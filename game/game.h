@@ -173,7 +173,12 @@ class Game {
   void relacher(std::size_t j);
 
   // Pictures.
-  void show_picture(int i, int code);
+  void show_picture(int i, int code) {
+    auto& shown = shown_[static_cast<std::size_t>(i)];
+    if (shown == code) return;
+    shown = code;
+    view_.show_cell(i, code);
+  }
 
   // Editor bookkeeping.
   void recount_goals();

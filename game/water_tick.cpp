@@ -1,10 +1,94 @@
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cmath>
 
 #include "game/control_text.h"
 #include "game/game.h"
 
 namespace drippo {
+
+namespace {
+
+// The rule table. A drop in a cell moves by the rule of the cell's piece and of
+// its own direction; most rules are one or two plain moves, kept here as data
+// so that the tick runs without a branch per piece. The rest call for the
+// special pieces and are handled in code.
+
+enum : std::uint8_t { fall = 0, going_right = 1, going_left = 2 };
+
+// The neighbours a move needs.
+enum : std::uint8_t { needs_below = 1, needs_left = 2, needs_right = 4, never = 8 };
+
+// Where the moved drop's heading comes from.
+enum class Heading : std::uint8_t { unchanged, along, droite, gauche };
+
+struct Move {
+  std::int8_t step = 0;
+  std::uint8_t field = 0;  // index into water_field
+  std::uint8_t needs = never;
+  Heading heading = Heading::unchanged;
+};
+
+constexpr std::int16_t Cellule::*water_field[3] = {&Cellule::eau_b, &Cellule::eau_d, &Cellule::eau_g};
+
+constexpr Move lost{};
+constexpr Move down_along{nb_colonnes, fall, needs_below, Heading::along};
+constexpr Move down_as_d{nb_colonnes, fall, needs_below, Heading::droite};
+constexpr Move down_as_g{nb_colonnes, fall, needs_below, Heading::gauche};
+constexpr Move right{1, going_right, needs_right, Heading::unchanged};
+constexpr Move left{-1, going_left, needs_left, Heading::unchanged};
+
+struct Rule {
+  Move first = lost;
+  Move second = lost;
+  bool special = false;  // decided in code: see WaterTick::special_rule
+};
+
+constexpr Rule special{lost, lost, true};
+constexpr Rule moves(Move a, Move b = lost) { return Rule{a, b, false}; }
+
+// rules[piece] = {falling, moving right, moving left}. "Back" is left for a
+// drop moving right and right for a drop moving left.
+constexpr Rule rules[nb_types + 1][3] = {
+    /* 0 empty          */ {moves(down_along), moves(down_as_d), moves(down_as_g)},
+    /* 1 flat platform  */ {special, moves(right), moves(left)},
+    /* 2 diagonal right */ {moves(right), moves(left), moves(right)},
+    /* 3 diagonal left  */ {moves(left), moves(left), moves(right)},
+    /* 4 right curve    */ {moves(right), moves(down_as_d), moves(right)},
+    /* 5 left curve     */ {moves(left), moves(left), moves(down_as_g)},
+    /* 6 junction       */ {moves(right, left), moves(left), moves(right)},
+    /* 7 teleporter     */ {special, special, special},
+    /* 8 bomb           */ {special, special, special},
+    /* 9 right junction */ {moves(down_along, right), moves(down_as_d), moves(right)},
+    /* 10 left junction */ {moves(down_along, left), moves(left), moves(down_as_g)},
+    /* 11 pipe          */ {moves(lost), moves(right), moves(left)},
+    /* 12 cross pipe    */ {moves(down_along), moves(right), moves(left)},
+    /* 13 mill          */ {special, moves(left), moves(right)},
+    /* 14 door          */ {special, special, special},
+    /* 15 sponge        */ {special, special, special},
+    /* 16 fish bowl     */ {special, moves(left), moves(right)},
+    /* 17 flower pot    */ {special, moves(left), moves(right)},
+    /* 18 glass         */ {special, moves(left), moves(right)},
+    /* 19 cat           */ {special, special, special},
+    /* 20 brick         */ {moves(lost), moves(left), moves(right)},
+};
+
+constexpr std::uint8_t edges_of(int i) {
+  return static_cast<std::uint8_t>((neighbour(i, Direction::Below) >= 0 ? needs_below : 0) |
+                                   (neighbour(i, Direction::Left) >= 0 ? needs_left : 0) |
+                                   (neighbour(i, Direction::Right) >= 0 ? needs_right : 0));
+}
+
+constexpr auto make_edges() {
+  std::array<std::uint8_t, nb_cases> e{};
+  for (int i = 0; i < nb_cases; ++i) e[static_cast<std::size_t>(i)] = edges_of(i);
+  return e;
+}
+
+constexpr std::array<std::uint8_t, nb_cases> cell_edges = make_edges();
+
+}  // namespace
 
 // The second pass of a tick: every drop of the live board moves by the rule of
 // the piece it is in, into the board being computed. Rules read the live board
@@ -17,16 +101,18 @@ class WaterTick {
   void move_all_drops() {
     for (int i = 0; i <= derniere_case; ++i) {
       const Cellule& c = now_[static_cast<std::size_t>(i)];
+      // A piece code the table does not know moves nothing.
+      if (static_cast<unsigned>(c.piece) > static_cast<unsigned>(nb_types)) continue;
       if (c.eau_b > 0) {
-        falling(i, c.piece);
+        apply(i, c.piece, fall);
         --at(i).eau_b;
       }
       if (c.eau_d > 0) {
-        moving_right(i, c.piece);
+        apply(i, c.piece, going_right);
         --at(i).eau_d;
       }
       if (c.eau_g > 0) {
-        moving_left(i, c.piece);
+        apply(i, c.piece, going_left);
         --at(i).eau_g;
       }
     }
@@ -35,36 +121,66 @@ class WaterTick {
  private:
   Cellule& at(int i) { return next_[static_cast<std::size_t>(i)]; }
 
-  // ---- Moves: each one loses the drop when the neighbour does not exist.
-  void down_along(int i) {
-    const int b = neighbour(i, Direction::Below);
-    if (b < 0) return;
-    ++at(b).eau_b;
-    at(b).sens = at(i).sens;
-  }
-  void down_as(int i, Sens s) {
-    const int b = neighbour(i, Direction::Below);
-    if (b < 0) return;
-    ++at(b).eau_b;
-    at(b).sens = s;
-  }
-  void right(int i) {
-    const int r = neighbour(i, Direction::Right);
-    if (r >= 0) ++at(r).eau_d;
-  }
-  void left(int i) {
-    const int l = neighbour(i, Direction::Left);
-    if (l >= 0) ++at(l).eau_g;
+  void apply(int i, int p, std::uint8_t direction) {
+    const Rule& r = rules[p][direction];
+    if (r.special) {
+      special_rule(i, p, direction);
+      return;
+    }
+    move(i, r.first);
+    move(i, r.second);
   }
 
-  bool door_open_above_floor(int i) const {
-    return now_[static_cast<std::size_t>(i)].compteur > 0 && neighbour(i, Direction::Below) >= 0;
+  // A move whose neighbour does not exist loses the drop: it goes to a cell
+  // that is not on the board, which costs less than a branch.
+  void move(int i, const Move& m) {
+    const bool possible = (cell_edges[static_cast<std::size_t>(i)] & m.needs) == m.needs;
+    Cellule& target = possible ? at(i + m.step) : lost_drops_;
+    ++(target.*water_field[m.field]);
+    const Sens headings[4] = {target.sens, at(i).sens, Sens::droite(), Sens::gauche()};
+    target.sens = headings[static_cast<std::size_t>(m.heading)];
   }
 
-  void explode_then_fall(int i) {
-    game_.chat_touche_ = false;
-    game_.exploser(i);
-    down_along(i);
+  void special_rule(int i, int p, std::uint8_t direction) {
+    switch (p) {
+      case piece::plateforme: {  // falling: leaves in the cell's remembered heading
+        const Sens s = at(i).sens;
+        if (s.is_droite()) move(i, right);
+        else if (s.is_gauche()) move(i, left);
+        break;
+      }
+      case piece::teleporteur: teleport(i, direction); break;
+      case piece::bombe:
+        game_.chat_touche_ = false;
+        game_.exploser(i);
+        move(i, down_along);
+        break;
+      case piece::moulin:  // falling
+        move(i, down_along);
+        power_neighbours(i);
+        break;
+      case piece::porte:
+        if (now_[static_cast<std::size_t>(i)].compteur > 0 && neighbour(i, Direction::Below) >= 0) {
+          move(i, down_along);
+        } else if (direction == going_right) {
+          move(i, right);
+        } else if (direction == going_left) {
+          move(i, left);
+        }
+        break;
+      case piece::eponge: {
+        const Sens s = direction == fall ? at(i).sens
+                       : direction == going_right ? Sens::droite()
+                                                  : Sens::gauche();
+        game_.absorber(i, game_.tick_counter_, 10, s);
+        break;
+      }
+      case piece::bocal:
+      case piece::pot_de_fleurs:
+      case piece::verre: fill_goal(i); break;  // falling
+      case piece::chat: game_.cat_wetted(); break;
+      default: break;
+    }
   }
 
   void fill_goal(int i) {
@@ -94,109 +210,32 @@ class WaterTick {
     return -1;
   }
 
-  void teleport_falling(int i) {
+  // The drop leaves the partner on the far side, keeping its direction.
+  void teleport(int i, std::uint8_t direction) {
     const int j = partner(i);
     if (j < 0) return;
-    const int exit = neighbour(j, Direction::Below);
-    if (exit < 0) return;
-    ++at(exit).eau_b;
-    at(exit).sens = at(i).sens;
-  }
-  void teleport_right(int i) {
-    const int j = partner(i);
-    if (j < 0) return;
-    const int exit = neighbour(j, Direction::Right);
-    if (exit < 0) return;
-    ++at(exit).eau_d;
-    at(exit).sens = Sens::droite();
-  }
-  void teleport_left(int i) {
-    const int j = partner(i);
-    if (j < 0) return;
-    const int exit = neighbour(j, Direction::Left);
-    if (exit < 0) return;
-    ++at(exit).eau_g;
-    at(exit).sens = Sens::gauche();
-  }
-
-  void absorb(int i, Sens s) { game_.absorber(i, game_.tick_counter_, 10, s); }
-
-  // ---- The rule table, one function per direction of the drop.
-  void falling(int i, int p) {
-    switch (p) {
-      case piece::vide: down_along(i); break;
-      case piece::plateforme: {
-        const Sens s = at(i).sens;
-        if (s.is_droite()) right(i);
-        else if (s.is_gauche()) left(i);
-        break;
-      }
-      case piece::diagonale_droite:
-      case piece::coude_droit: right(i); break;
-      case piece::diagonale_gauche:
-      case piece::coude_gauche: left(i); break;
-      case piece::bifurcation: right(i); left(i); break;
-      case piece::teleporteur: teleport_falling(i); break;
-      case piece::bombe: explode_then_fall(i); break;
-      case piece::embranchement_droit: down_along(i); right(i); break;
-      case piece::embranchement_gauche: down_along(i); left(i); break;
-      case piece::tuyau_croisement: down_along(i); break;
-      case piece::moulin: down_along(i); power_neighbours(i); break;
-      case piece::porte:
-        if (door_open_above_floor(i)) down_along(i);
-        break;
-      case piece::eponge: absorb(i, at(i).sens); break;
-      case piece::bocal:
-      case piece::pot_de_fleurs:
-      case piece::verre: fill_goal(i); break;
-      case piece::chat: game_.cat_wetted(); break;
-      default: break;  // pipe and brick: the drop is lost
-    }
-  }
-
-  void moving_right(int i, int p) {
-    switch (p) {
-      case piece::vide:
-      case piece::coude_droit:
-      case piece::embranchement_droit: down_as(i, Sens::droite()); break;
-      case piece::plateforme:
-      case piece::tuyau_plat:
-      case piece::tuyau_croisement: right(i); break;
-      case piece::teleporteur: teleport_right(i); break;
-      case piece::bombe: explode_then_fall(i); break;
-      case piece::porte:
-        if (door_open_above_floor(i)) down_along(i);
-        else right(i);
-        break;
-      case piece::eponge: absorb(i, Sens::droite()); break;
-      case piece::chat: game_.cat_wetted(); break;
-      default: left(i); break;  // sent back
-    }
-  }
-
-  void moving_left(int i, int p) {
-    switch (p) {
-      case piece::vide:
-      case piece::coude_gauche:
-      case piece::embranchement_gauche: down_as(i, Sens::gauche()); break;
-      case piece::plateforme:
-      case piece::tuyau_plat:
-      case piece::tuyau_croisement: left(i); break;
-      case piece::teleporteur: teleport_left(i); break;
-      case piece::bombe: explode_then_fall(i); break;
-      case piece::porte:
-        if (door_open_above_floor(i)) down_along(i);
-        else left(i);
-        break;
-      case piece::eponge: absorb(i, Sens::gauche()); break;
-      case piece::chat: game_.cat_wetted(); break;
-      default: right(i); break;  // sent back
+    if (direction == fall) {
+      const int exit = neighbour(j, Direction::Below);
+      if (exit < 0) return;
+      ++at(exit).eau_b;
+      at(exit).sens = at(i).sens;
+    } else if (direction == going_right) {
+      const int exit = neighbour(j, Direction::Right);
+      if (exit < 0) return;
+      ++at(exit).eau_d;
+      at(exit).sens = Sens::droite();
+    } else {
+      const int exit = neighbour(j, Direction::Left);
+      if (exit < 0) return;
+      ++at(exit).eau_g;
+      at(exit).sens = Sens::gauche();
     }
   }
 
   Game& game_;
   const Board& now_;
   Board& next_;
+  Cellule lost_drops_{};
   bool teleporters_found_ = false;
   int found_ = 0;
   int first_two_[2] = {-1, -1};
@@ -244,10 +283,13 @@ void Game::timer_eau_Timer() {
   }
 
   for (int i = 0; i <= derniere_case; ++i) {
-    Cellule& c = plateau_[static_cast<std::size_t>(i)];
+    // Work on a copy: a narrow store followed by a wide reload of the same
+    // cell stalls the processor, and this loop runs for every cell.
+    Cellule c = plateau_[static_cast<std::size_t>(i)];
     if (c.compteur > -10) --c.compteur;
-    show_picture(i, code_image(c));
+    plateau_[static_cast<std::size_t>(i)] = c;
     plateau_suivant_[static_cast<std::size_t>(i)] = c;
+    show_picture(i, code_image(c));
   }
 
   if (timer_eau_enabled_ && plateau_sec_ && !mode_edition_ && retenues_.empty() &&
@@ -266,12 +308,12 @@ void Game::timer_eau_Timer() {
 
   plateau_sec_ = true;
   for (int i = 0; i <= derniere_case; ++i) {
-    Cellule& c = plateau_[static_cast<std::size_t>(i)];
-    c = plateau_suivant_[static_cast<std::size_t>(i)];
+    Cellule c = plateau_suivant_[static_cast<std::size_t>(i)];
     if (c.has_water()) plateau_sec_ = false;
-    if (c.eau_g > 0) c.eau_g = 1;
-    if (c.eau_d > 0) c.eau_d = 1;
-    if (c.eau_b > 0) c.eau_b = 1;
+    c.eau_g = c.eau_g > 0 ? 1 : c.eau_g;
+    c.eau_d = c.eau_d > 0 ? 1 : c.eau_d;
+    c.eau_b = c.eau_b > 0 ? 1 : c.eau_b;
+    plateau_[static_cast<std::size_t>(i)] = c;
   }
 }
 

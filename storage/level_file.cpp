@@ -17,9 +17,13 @@ LevelError error_at(LevelError::Kind kind, const std::string& file_name, int slo
 }
 
 LevelError from_slot_error(const SlotError& e, const std::string& file_name) {
-  const auto kind = e.kind == SlotErrorKind::Truncated ? LevelError::Kind::Truncated
-                                                       : LevelError::Kind::Damaged;
-  return error_at(kind, file_name, e.slot);
+  switch (e.kind) {
+    case SlotErrorKind::Truncated: return error_at(LevelError::Kind::Truncated, file_name, e.slot);
+    case SlotErrorKind::LengthOverrunsSlot: break;
+    case SlotErrorKind::UnknownTaggedType:
+      return error_at(LevelError::Kind::UnknownValue, file_name, e.slot);
+  }
+  return error_at(LevelError::Kind::Damaged, file_name, e.slot);
 }
 
 bool is_water_field(std::int16_t v) { return v == 0 || v == 1; }
@@ -92,6 +96,8 @@ std::string LevelError::message(std::int16_t langue) const {
       return line + (fr ? "le fichier ne peut pas être lu." : "the file cannot be read.");
     case K::Truncated: return line + (fr ? "le fichier est incomplet." : "the file is incomplete.");
     case K::Damaged: return line + (fr ? "le fichier est endommagé." : "the file is damaged.");
+    case K::UnknownValue:
+      return line + (fr ? "il contient une valeur d'un type inconnu." : "it holds a value of an unknown type.");
     case K::BadPiece:
       return line + (fr ? "il contient une pièce inconnue." : "it holds an unknown piece.");
     case K::BadWater:

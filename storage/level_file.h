@@ -25,7 +25,8 @@ struct LevelError {
     NotAFile,     // a folder or a device stands where the level should be
     Unreadable,
     Truncated,    // the file ends inside an item
-    Damaged,      // a length overruns its slot, or an unknown value type
+    Damaged,      // a length overruns its slot
+    UnknownValue, // a tagged value of a type we do not know
     BadPiece,     // a piece code outside 0..20
     BadWater,     // a water field other than 0 or 1
     // Saving

@@ -105,6 +105,8 @@ class SlotWriter {
 class SlotReader {
  public:
   explicit SlotReader(std::span<const std::uint8_t> data) : data_(data) {}
+  // The reader keeps a view: a temporary would be gone before the first read.
+  explicit SlotReader(std::vector<std::uint8_t>&&) = delete;
 
   Result<std::int16_t, SlotError> read_int16();
   Result<std::string, SlotError> read_string();

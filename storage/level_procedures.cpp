@@ -1,0 +1,35 @@
+#include "storage/level_procedures.h"
+
+namespace drippo {
+
+std::optional<LevelError> load_level_path(Game& game, const std::filesystem::path& path) {
+  const std::string file_name = path.filename().string();
+  if (game.busy()) return LevelError{LevelError::Kind::Unreadable, file_name};
+  auto level = read_level_file(path);
+  if (!level) return level.error();
+  game.load_level(level.value(), file_name);
+  return std::nullopt;
+}
+
+std::optional<LevelError> lire_tableau(Game& game, const ProgramFolder& folder,
+                                       const std::string& file_name) {
+  const auto path = folder.level_path(file_name);
+  if (!path) return LevelError{LevelError::Kind::Missing, file_name};
+  if (game.busy()) return LevelError{LevelError::Kind::Unreadable, file_name};
+  auto level = read_level_file(*path);
+  if (!level) return level.error();
+  game.load_level(level.value(), file_name);
+  return std::nullopt;
+}
+
+std::optional<LevelError> ecrire_tableau(Game& game, const ProgramFolder& folder,
+                                         const std::string& name, const std::string& author) {
+  const std::string file_name = name + ".tab";
+  const auto path = folder.level_path(file_name);
+  if (!path) return LevelError{LevelError::Kind::WriteFailed, file_name};
+  if (auto error = write_level_file(*path, game.level_for_saving(author))) return error;
+  game.level_saved(name);
+  return std::nullopt;
+}
+
+}  // namespace drippo

@@ -1,0 +1,349 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "support/board_builder.h"
+
+namespace drippo {
+namespace {
+
+using testing::LevelBuilder;
+using testing::Table;
+using Wet = std::vector<std::string>;
+
+// ---- Teleporters ---------------------------------------------------------
+
+struct TeleportCase {
+  const char* what;
+  std::vector<int> teleporters;
+  int cell;
+  char dir;
+  const char* sens;
+  Wet after;
+};
+
+const TeleportCase teleport_cases[] = {
+    {"falling into 40 leaves below 100", {40, 100}, 40, 'B', "G", {"119B:G"}},
+    {"moving right into 100 leaves right of 40", {40, 100}, 100, 'D', "G", {"41D"}},
+    {"moving left into 40 leaves left of 100", {40, 100}, 40, 'G', "D", {"99G"}},
+    {"the last cell is never a partner", {40, 227}, 40, 'B', "G", {}},
+    {"falling into the last cell uses the other one", {40, 227}, 227, 'B', "D", {"59B:D"}},
+    {"a lone teleporter loses falling water", {100}, 100, 'B', "G", {}},
+    {"a lone teleporter loses water moving right", {100}, 100, 'D', "D", {}},
+    {"a lone teleporter loses water moving left", {100}, 100, 'G', "G", {}},
+    {"exit off the right edge is lost", {37, 100}, 100, 'D', "D", {}},
+    {"exit off the bottom is lost", {100, 215}, 100, 'B', "D", {}},
+    {"the partner is the first other one", {5, 40, 100}, 100, 'B', "D", {"24B:D"}},
+    {"the first one goes to the second", {5, 40, 100}, 5, 'B', "D", {"59B:D"}},
+};
+
+TEST(Teleporter, WaterLeavesThePartnerOnTheFarSide) {
+  for (const TeleportCase& tc : teleport_cases) {
+    SCOPED_TRACE(tc.what);
+    Table t;
+    LevelBuilder level;
+    for (int c : tc.teleporters) level.put(c, piece::teleporteur);
+    t.edit(level);
+    t.drop(tc.cell, tc.dir, tc.sens);
+    t.ticks(1);
+    EXPECT_EQ(t.wet(), tc.after);
+  }
+}
+
+TEST(Teleporter, HorizontalExitsTakeTheirOwnHeading) {
+  Table t;
+  t.edit(LevelBuilder().put({40, 100}, piece::teleporteur));
+  t.drop(100, 'D', "G");
+  t.drop(40, 'G', "D");
+  t.ticks(1);
+  EXPECT_TRUE(t.at(41).sens.is_droite());
+  EXPECT_TRUE(t.at(99).sens.is_gauche());
+}
+
+// ---- Bombs ------------------------------------------------------------------
+
+std::vector<int> bricks_around(int lo_row, int hi_row, int lo_col, int hi_col) {
+  std::vector<int> cells;
+  for (int r = lo_row; r <= hi_row; ++r)
+    for (int c = lo_col; c <= hi_col; ++c) cells.push_back(r * nb_colonnes + c);
+  return cells;
+}
+
+TEST(Bomb, BlastEmptiesTheEightNeighboursAndChains) {
+  Table t;
+  LevelBuilder level;
+  for (int c : bricks_around(0, 3, 0, 4)) level.put(c, piece::brique);
+  level.put(20, piece::bombe).put(21, piece::bombe);
+  t.edit(level);
+  t.drop(20, 'B', "D");
+  t.ticks(1);
+  // Around 20, then around 21 through the chain.
+  const std::vector<int> emptied = {0, 1, 2, 3, 19, 20, 21, 22, 38, 39, 40, 41};
+  for (int c : bricks_around(0, 3, 0, 4)) {
+    const bool gone = std::find(emptied.begin(), emptied.end(), c) != emptied.end();
+    EXPECT_EQ(t.at(c).piece, gone ? piece::vide : piece::brique) << "cell " << c;
+  }
+  EXPECT_EQ(t.view.explosions, (std::vector<int>{20, 21}));
+  EXPECT_EQ(t.wet(), Wet{"39B:D"});  // the drop then falls on
+}
+
+TEST(Bomb, BlastAtTheLeftEdgeNeverReachesColumn18) {
+  Table t;
+  t.edit(LevelBuilder().put({0, 1, 20, 38, 39, 18, 37, 56}, piece::brique).put(19, piece::bombe));
+  t.drop(19, 'D', "D");
+  t.ticks(1);
+  for (int c : {0, 1, 19, 20, 38, 39}) EXPECT_EQ(t.at(c).piece, piece::vide) << "cell " << c;
+  for (int c : {18, 37, 56}) EXPECT_EQ(t.at(c).piece, piece::brique) << "cell " << c;
+}
+
+TEST(Bomb, ExplosionsFollowTheBlastOrderDepthFirst) {
+  // 20 blasts above first (1, a bomb); 1 reaches 21 by its lower right before 20 does.
+  Table t;
+  t.edit(LevelBuilder().put({1, 20, 21}, piece::bombe));
+  t.drop(20, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.view.explosions, (std::vector<int>{20, 1, 21}));
+  EXPECT_EQ(t.view.count(Sound::Poof), 3);
+  EXPECT_EQ(t.view.pauses, (std::vector<int>{100, 100, 100}));
+}
+
+TEST(Bomb, BombDestroyedByAChainStillExplodesForItsOwnWater) {
+  Table t;
+  t.edit(LevelBuilder().put({20, 21}, piece::bombe));
+  t.drop(20, 'B', "D");
+  t.drop(21, 'B', "G");
+  t.ticks(1);
+  EXPECT_EQ(t.view.explosions, (std::vector<int>{20, 21, 21}));
+  EXPECT_EQ(t.wet(), (Wet{"39B:D", "40B:G"}));
+}
+
+TEST(Bomb, SilentWhenEffectsAreOff) {
+  Table t;
+  t.game.set_bruitages(false);
+  t.edit(LevelBuilder().put(100, piece::bombe));
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.view.explosions, std::vector<int>{100});
+  EXPECT_TRUE(t.view.sounds.empty());
+}
+
+TEST(Bomb, DestroyedFixedPiecesBecomeMovable) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::bombe).put(101, piece::brique));
+  ASSERT_EQ(t.at(101).modifiable, 0);
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.at(101).piece, piece::vide);
+  EXPECT_EQ(t.at(101).modifiable, 1);
+  EXPECT_EQ(t.at(100).modifiable, 1);
+}
+
+TEST(Bomb, BlowingUpTheCatWhilePlayingEndsTheGame) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::bombe).put(101, piece::chat).put(81, piece::brique));
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Paf le chat!");
+  EXPECT_EQ(t.game.last_outcome(), Outcome::Cat);
+  EXPECT_EQ(t.game.games_ended(), 1);
+  EXPECT_FALSE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.at(101).piece, piece::vide);
+  for (int c : {100, 81, 119, 99, 101, 80, 82, 118, 120}) EXPECT_EQ(t.game.shown_picture(c), 0) << c;
+  EXPECT_EQ(t.view.count(Sound::Griou), 1);
+}
+
+TEST(Bomb, BlowingUpTheCatSaysSoInEnglish) {
+  Table t;
+  t.game.set_langue(1);
+  t.play(LevelBuilder().put(100, piece::bombe).put(119, piece::chat));
+  t.drop(100, 'G', "G");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Oh no the cat!");
+}
+
+TEST(Bomb, BlowingUpTheCatInTheEditorRemovesItSilently) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::bombe).put(101, piece::chat));
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.at(101).piece, piece::vide);
+  EXPECT_EQ(t.game.comment(), "");
+  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_TRUE(t.game.timer_eau_enabled());
+}
+
+// ---- Mill and doors --------------------------------------------------------
+
+TEST(Mill, PowersItsDoorsForExactlyFourTicks) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::moulin).put({99, 101}, piece::porte));
+  t.drop(100, 'B', "D");
+  t.ticks(1);  // tick T: the mill turns
+  EXPECT_EQ(t.game.shown_picture(99), piece::porte);
+  for (int k = 1; k <= 4; ++k) {
+    t.ticks(1);
+    EXPECT_EQ(t.game.shown_picture(99), 814) << "T+" << k;
+    EXPECT_EQ(t.game.shown_picture(101), 814) << "T+" << k;
+  }
+  t.ticks(1);
+  EXPECT_EQ(t.game.shown_picture(99), piece::porte);
+  EXPECT_EQ(t.game.shown_picture(101), piece::porte);
+}
+
+TEST(Mill, DoorLetsWaterThroughOnlyWhileOpen) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::moulin).put({99, 101}, piece::porte));
+  t.drop(100, 'B', "D");
+  t.ticks(4);  // T and T+1..T+3
+  t.drop(101, 'B', "D");
+  t.ticks(1);  // T+4: still open
+  EXPECT_EQ(t.at(120).eau_b, 1);
+  t.drop(99, 'B', "D");
+  t.ticks(1);  // T+5: closed, the drop is lost
+  EXPECT_EQ(t.at(118).eau_b, 0);
+  EXPECT_EQ(t.at(99).eau_b, 0);
+}
+
+TEST(Mill, AtTheEdgesPowersOnlyNeighboursOnItsRow) {
+  Table t;
+  t.edit(LevelBuilder().put({38, 56}, piece::moulin));
+  t.drop(38, 'B', "D");
+  t.drop(56, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.at(39).compteur, 5);
+  EXPECT_EQ(t.at(55).compteur, 5);
+  EXPECT_EQ(t.at(37).compteur, -1);  // above-right of 38, not its left
+  EXPECT_EQ(t.at(57).compteur, -1);  // next row, not the right of 56
+}
+
+// ---- Sponges ---------------------------------------------------------------
+
+TEST(Sponge, HoldsADropTenTicksThenLetsItFallBelow) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::eponge));
+  t.game.set_tick_counter(49);
+  t.drop(100, 'B', "G");
+  t.ticks(1);
+  ASSERT_EQ(t.game.tick_counter(), 50);
+  EXPECT_EQ(t.game.retenues(), (std::vector<Retenue>{{100, 50, 10, Sens::gauche()}}));
+  EXPECT_EQ(t.at(100).modifiable, 0);
+  t.ticks(9);
+  EXPECT_TRUE(t.board_dry());
+  t.ticks(1);  // tick 60
+  EXPECT_EQ(t.wet(), Wet{"119B:G"});
+  EXPECT_TRUE(t.game.retenues().empty());
+  EXPECT_EQ(t.at(100).modifiable, 1);
+  t.ticks(1);
+  EXPECT_EQ(t.wet(), Wet{"138B:G"});
+}
+
+TEST(Sponge, HorizontalDropsAreHeldWithTheirOwnHeading) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::eponge));
+  t.drop(100, 'D', "G");
+  t.at(100).eau_g = 1;
+  t.ticks(1);
+  ASSERT_EQ(t.game.retenues().size(), 2u);
+  EXPECT_TRUE(t.game.retenues()[0].sens.is_droite());
+  EXPECT_TRUE(t.game.retenues()[1].sens.is_gauche());
+  EXPECT_EQ(t.at(100).modifiable, -1);
+}
+
+TEST(Sponge, BottomRowSpongeLosesWhatItReleases) {
+  Table t;
+  t.edit(LevelBuilder().put(220, piece::eponge));
+  t.drop(220, 'B', "D");
+  t.ticks(11);
+  EXPECT_TRUE(t.game.retenues().empty());
+  EXPECT_TRUE(t.board_dry());
+  EXPECT_EQ(t.at(220).modifiable, 1);
+}
+
+TEST(Sponge, ReleasesEvenAfterBeingDestroyed) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::eponge));
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  t.at(100).piece = piece::vide;
+  t.ticks(10);
+  EXPECT_EQ(t.wet(), Wet{"119B:D"});
+}
+
+TEST(Sponge, ReleaseTickWrapsWithTheTickCounter) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::eponge));
+  t.game.set_tick_counter(29999);
+  t.drop(100, 'B', "D");
+  t.ticks(1);  // absorbed at 30000; released when the counter reads 9
+  ASSERT_EQ(t.game.retenues().size(), 1u);
+  t.ticks(9);
+  EXPECT_EQ(t.game.tick_counter(), 8);
+  EXPECT_TRUE(t.board_dry());
+  t.ticks(1);
+  EXPECT_EQ(t.wet(), Wet{"119B:D"});
+  EXPECT_TRUE(t.game.retenues().empty());
+}
+
+TEST(Sponge, QueueHoldsMoreThanAThousandDrops) {
+  Table t;
+  LevelBuilder level;
+  std::vector<int> sponges;
+  for (int row : {1, 3, 5, 7, 9})
+    for (int col = 0; col < nb_colonnes; ++col) sponges.push_back(row * nb_colonnes + col);
+  for (int c : sponges) level.put(c, piece::eponge);
+  t.edit(level);
+  for (int k = 0; k < 4; ++k) {
+    for (int c : sponges) {
+      t.at(c).eau_b = t.at(c).eau_d = t.at(c).eau_g = 1;
+    }
+    t.ticks(1);
+  }
+  EXPECT_EQ(t.game.retenues().size(), 4u * 3u * sponges.size());
+  EXPECT_EQ(t.at(sponges.front()).modifiable, 1 - 12);
+  t.ticks(7);  // the first batch comes out at tick 11
+  EXPECT_EQ(t.game.retenues().size(), 3u * 3u * sponges.size());
+}
+
+// ---- No tick inside a tick ----------------------------------------------
+
+TEST(Explosion, PauseLetsNoTickNorBoardChangeRun) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::bombe).stock(piece::brique, "5").water("10"));
+  ASSERT_FALSE(t.game.board_mouse_down(160, MouseButton::Left));
+  ASSERT_EQ(t.at(160).piece, piece::brique);
+  ASSERT_EQ(t.game.stock(piece::brique), "4");
+  t.drop(100, 'B', "D");
+
+  bool inside = false;
+  t.view.during_pause = [&] {
+    inside = t.game.in_tick();
+    t.game.timer_eau_Timer();
+    t.game.board_mouse_down(150, MouseButton::Left);
+    t.game.poser_piece(151);
+    t.game.board_mouse_down(160, MouseButton::Right);
+    t.game.reprendre_piece(160);
+    t.game.set_mode_jeu("charger");
+    t.game.load_level(LevelBuilder().put(5, piece::verre).water("99"), "autre.tab");
+    t.game.nouveau_tableau();
+    t.game.set_mode_jeu("jouer");
+  };
+  t.ticks(1);
+
+  EXPECT_TRUE(inside);
+  EXPECT_EQ(t.view.explosions, std::vector<int>{100});
+  EXPECT_EQ(t.game.tick_counter(), 1);
+  EXPECT_EQ(t.game.text_eau(), "9");
+  EXPECT_EQ(t.at(150).piece, piece::vide);
+  EXPECT_EQ(t.at(151).piece, piece::vide);
+  EXPECT_EQ(t.at(160).piece, piece::brique);
+  EXPECT_EQ(t.game.stock(piece::brique), "4");
+  EXPECT_EQ(t.game.nom_tableau(), "essai.tab");
+  EXPECT_FALSE(t.game.mode_edition());
+  EXPECT_EQ(t.at(5).piece, piece::vide);
+  EXPECT_FALSE(t.game.in_tick());
+}
+
+}  // namespace
+}  // namespace drippo

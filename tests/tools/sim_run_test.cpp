@@ -1,0 +1,202 @@
+// drippo-sim run as a level designer or CI would: small levels written as
+// text, the real program, its output lines.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "level_text.h"
+#include "storage/level_file.h"
+
+namespace drippo {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SimOutput {
+  int status = -1;
+  std::vector<std::string> lines;  // standard output
+  std::string errors;              // standard error
+  const std::string& last() const { return lines.back(); }
+};
+
+class SimRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("drippo-sim-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  // Writes a level given as text; rows not given are empty.
+  fs::path level(const std::string& header, std::vector<std::string> rows) {
+    while (rows.size() < 12) rows.emplace_back(19, '.');
+    std::string text = header + "\n";
+    for (const auto& r : rows) text += r + "\n";
+    std::string error;
+    const auto data = parse_level_text(text, error);
+    EXPECT_TRUE(data.has_value()) << error;
+    const fs::path path = dir_ / "level.tab";
+    EXPECT_FALSE(write_level_file(path, data.value_or(LevelData{})).has_value());
+    return path;
+  }
+
+  SimOutput run(const std::string& args) {
+    const fs::path err = dir_ / "stderr.txt";
+    const std::string command = std::string(DRIPPO_SIM_PATH) + " " + args + " 2>'" + err.string() + "'";
+    SimOutput r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return r;
+    std::string out;
+    std::array<char, 65536> buf{};
+    std::size_t n = 0;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) r.lines.push_back(line);
+    std::ifstream e(err);
+    r.errors.assign(std::istreambuf_iterator<char>(e), {});
+    return r;
+  }
+
+  static std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
+
+  fs::path dir_;
+};
+
+// The source drop enters cell 18 moving left, falls into 37 at the end of the
+// tick, and each later tick moves it one row down.
+TEST_F(SimRun, EachOutcomeEndsTheRunWithItsFrenchMessage) {
+  // A glass right under the source: the n-th drop reaches it in tick n + 1.
+  const auto glass = level("water: 10", {"...................", "..................G"});
+  SimOutput win = run(quoted(glass));
+  EXPECT_EQ(win.status, 0);
+  EXPECT_EQ(win.last(), R"({"result": "win", "score": 100, "ticks": 11, "message": "Partie gagnée!"})");
+
+  // One drop falls down column 18 to the bottom row (tick 11), is lost in
+  // tick 12, which leaves the board dry; tick 13 sees it and ends the game.
+  const auto one_drop = level("water: 1", {});
+  EXPECT_EQ(run(quoted(one_drop)).last(),
+            R"({"result": "game over", "score": 0, "ticks": 13, "message": "Partie terminée..."})");
+
+  // Water that never runs out: the time does, at tick 1200.
+  const auto endless = level("water: 5000", {});
+  EXPECT_EQ(run(quoted(endless)).last(),
+            R"({"result": "time out", "score": 0, "ticks": 1200, "message": "Temps ecoulé..."})");
+
+  const auto cat = level("water: 10", {"...................", "..................C"});
+  EXPECT_EQ(run(quoted(cat)).last(),
+            R"({"result": "cat", "score": 0, "ticks": 2, "message": "Attention au chat!"})");
+
+  // A bomb under the source blows up the cat beside it.
+  const auto bomb = level("water: 10", {"...................", ".................CB"});
+  EXPECT_EQ(run(quoted(bomb)).last(),
+            R"({"result": "cat", "score": 0, "ticks": 2, "message": "Paf le chat!"})");
+}
+
+TEST_F(SimRun, LanguageAndDifficultyChangeMessagesAndAmounts) {
+  const auto glass = level("water: 10", {"...................", "..................G"});
+  EXPECT_EQ(run(quoted(glass) + " --lang 1").last(),
+            R"({"result": "win", "score": 100, "ticks": 11, "message": "You win!"})");
+
+  // Easy doubles the water: two drops, so the board dries one tick later.
+  const auto one_drop = level("water: 1", {});
+  EXPECT_EQ(run(quoted(one_drop) + " --difficulty 200 --lang 1").last(),
+            R"({"result": "game over", "score": 0, "ticks": 14, "message": "Game over..."})");
+}
+
+TEST_F(SimRun, TraceDescribesEveryTick) {
+  const auto glass = level("water: 10", {"...................", "..................G"});
+  SimOutput r = run(quoted(glass) + " --trace");
+  ASSERT_EQ(r.lines.size(), 12u);  // 11 ticks and the result
+
+  const std::string& first = r.lines[0];
+  EXPECT_NE(first.find(R"({"tick": 1, "water": 9, "time": "0", "score": 0.0, "score_box": "0", )"
+                       R"("message": "C'est parti!", "timer": true, "dry": false, "held": [], )"
+                       R"("events": [], "ends": 0, "cells": [)"),
+            std::string::npos)
+      << first;
+  // After tick 1 the drop falls in cell 37, the glass, with the heading "G".
+  EXPECT_NE(first.find(R"([18, 0, 0, 1, -1, 0, "G", 10])"), std::string::npos) << first;
+
+  const std::string& second = r.lines[1];
+  EXPECT_NE(second.find(R"([18, 0, 0, 1, -2, 0, "G", 9])"), std::string::npos) << second;
+
+  const std::string& last_tick = r.lines[10];
+  EXPECT_NE(last_tick.find(R"("score": 100.0, "score_box": "100", "message": "Partie gagnée!", "timer": false)"),
+            std::string::npos)
+      << last_tick;
+  EXPECT_NE(last_tick.find(R"("events": ["goal", "griou"], "ends": 1)"), std::string::npos) << last_tick;
+}
+
+TEST_F(SimRun, PlacementsFollowTheStockAndTheirRefusalsAreReported) {
+  // A wall under the source; a diagonal left placed on 36 carries nothing,
+  // one on 37 turns the water left into 36 and down to the glass at 226.
+  const auto walled = level("water: 10\nstock 3: 1\nstock 7: 3\nstock 16: 1",
+                            {"...................", "...................", "..................#",
+                             "...................", "...................", "...................",
+                             "...................", "...................", "...................",
+                             "...................", "...................", ".................G."});
+  SimOutput r = run(quoted(walled) + " --place 37:3 --place 36:3 --place 56:16 --place 40:7 --place 41:7 --place 42:7");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.last(), R"({"result": "win", "score": 100, "ticks": 22, "message": "Partie gagnée!"})");
+  std::istringstream errors(r.errors);
+  std::vector<std::string> refused;
+  for (std::string line; std::getline(errors, line);) refused.push_back(line);
+  ASSERT_EQ(refused.size(), 3u) << r.errors;
+  EXPECT_NE(refused[0].find("--place 36:3"), std::string::npos);  // stock spent
+  EXPECT_NE(refused[1].find("--place 56:16"), std::string::npos);  // a goal outside the editor
+  EXPECT_NE(refused[2].find("--place 42:7"), std::string::npos);  // a third teleporter
+}
+
+TEST_F(SimRun, EditorRunsTestDropsWithTheSourceShut) {
+  const auto glass = level("water: 10", {"...................", "...................", "...................",
+                                         "...................", "...................", "..G................"});
+  // No drop: the editor's water runs its 100 ticks and nothing happens.
+  EXPECT_EQ(run(quoted(glass) + " --edit").last(),
+            R"({"result": "running", "score": 0, "ticks": 100, "message": ""})");
+
+  // Ten drops poured into cell 78, above the glass at 97, fill it.
+  std::string drops;
+  for (int t = 1; t <= 10; ++t) drops += " --drop " + std::to_string(t) + ":78";
+  SimOutput r = run(quoted(glass) + " --edit --trace" + drops);
+  EXPECT_EQ(r.last(), R"({"result": "win", "score": 100, "ticks": 11, "message": "Partie gagnée!"})");
+  // A drop on an occupied cell is ignored, as a right click would be.
+  EXPECT_EQ(run(quoted(glass) + " --edit --ticks 5 --drop 1:97").last(),
+            R"({"result": "running", "score": 0, "ticks": 5, "message": ""})");
+}
+
+TEST_F(SimRun, UnusableArgumentsAndFilesExitWithStatusTwo) {
+  const auto ok = level("water: 1", {});
+  for (const std::string args : {std::string(""), quoted(ok) + " --ticks many", quoted(ok) + " --place 300:1",
+                                 quoted(ok) + " --difficulty 150", quoted(ok) + " --lang 2", quoted(ok) + " --fast",
+                                 quoted(dir_ / "missing.tab")}) {
+    SimOutput r = run(args);
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_TRUE(r.lines.empty()) << args;
+    EXPECT_FALSE(r.errors.empty()) << args;
+  }
+
+  // A hostile level: a piece code that does not exist.
+  auto bytes = level_bytes(LevelData{});
+  bytes[0] = 25;
+  const fs::path hostile = dir_ / "hostile.tab";
+  std::ofstream(hostile, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                 static_cast<std::streamsize>(bytes.size()));
+  SimOutput r = run(quoted(hostile));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1) << r.errors;
+}
+
+}  // namespace
+}  // namespace drippo

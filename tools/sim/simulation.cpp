@@ -1,0 +1,99 @@
+#include "sim/simulation.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "game/control_text.h"
+#include "game/game.h"
+#include "sim/trace_json.h"
+#include "storage/level_procedures.h"
+
+namespace drippo::sim {
+namespace {
+
+// A window that is not there: it only remembers the sounds asked for.
+class HeadlessView : public GameView {
+ public:
+  std::vector<std::string> sounds;
+
+  void show_cell(int, int) override {}
+  void show_text(Field, const std::string&) override {}
+  void show_stock(int, const std::string&) override {}
+  void play_sound(Sound s) override { sounds.emplace_back(sound_name(s)); }
+  void start_next_music() override {}
+  void show_explosion(int) override {}
+  void hide_explosion() override {}
+  void pause_ms(int) override {}
+  void state_changed() override {}
+};
+
+// Scores of a headless run are nobody's: nothing is written.
+class NoScores : public ScoreRecorder {
+ public:
+  void noter_score(const std::string&, double) override {}
+};
+
+class NoLevels : public LevelCatalogue {
+ public:
+  std::vector<std::string> level_files() override { return {}; }
+  std::string stored_score_text(const std::string&) override { return "0"; }
+};
+
+// Why the window would not place the piece, or nothing when it would.
+const char* refusal(const Game& game, const Placement& p) {
+  if (is_editor_only(p.piece) && !game.mode_edition()) return "goals and the cat are placed only in the editor";
+  if (game.cell(p.cell).piece != piece::vide) return "the cell is not empty";
+  if (leading_number(game.stock(p.piece)) < 1) return "no piece of that kind is left in stock";
+  if (p.piece == piece::teleporteur && game.teleporter_limit_reached()) return "two teleporters already stand on the board";
+  return nullptr;
+}
+
+}  // namespace
+
+int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
+  HeadlessView view;
+  NoScores scores;
+  NoLevels levels;
+  Game game(view, scores, levels);
+  game.set_langue(static_cast<std::int16_t>(o.lang));
+  game.set_difficulte(static_cast<std::int16_t>(o.difficulty));
+  game.set_bruitages(true);
+  game.set_mode_jeu(o.edit ? "charger" : "jouer");
+
+  if (auto error = load_level_path(game, o.level_path)) {
+    err << "drippo-sim: " << error->message(static_cast<std::int16_t>(o.lang)) << "\n";
+    return 2;
+  }
+
+  for (const Placement& p : o.placements) {
+    const char* why = refusal(game, p);
+    if (why == nullptr && game.palette_mouse_down(p.piece) && game.drop_on_cell(p.cell)) continue;
+    err << "drippo-sim: --place " << p.cell << ":" << p.piece << " refused: "
+        << (why ? why : "the piece cannot be placed there") << "\n";
+  }
+
+  if (!o.edit) game.start_water();
+  view.sounds.clear();
+
+  const long limit = o.ticks.value_or(o.edit ? 100 : 1300);
+  long ticks_run = 0;
+  while (ticks_run < limit) {
+    const long tick_number = ticks_run + 1;
+    for (const TestDrop& d : o.drops) {
+      if (d.tick == tick_number && game.cell(d.cell).piece == piece::vide) {
+        game.board_mouse_down(d.cell, MouseButton::Right);
+      }
+    }
+    const int ends_before = game.games_ended();
+    view.sounds.clear();
+    game.timer_eau_Timer();
+    ++ticks_run;
+    if (o.trace) out << tick_line(game, view.sounds, game.games_ended() - ends_before) << "\n";
+    if (!game.timer_eau_enabled()) break;
+  }
+  out << result_line(game, ticks_run) << "\n";
+  return 0;
+}
+
+}  // namespace drippo::sim
