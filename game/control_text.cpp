@@ -49,4 +49,15 @@ std::string number_text(double value) {
   return buf;
 }
 
+std::string single_text(float value) {
+  if (!std::isfinite(value)) return "0";
+  if (value == std::trunc(value) && std::abs(value) < 1e15f) return number_text(value);
+  char buf[40];
+  for (int precision = 1; precision <= 9; ++precision) {
+    std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(value));
+    if (std::strtof(buf, nullptr) == value) break;
+  }
+  return buf;
+}
+
 }  // namespace drippo

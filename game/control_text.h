@@ -17,4 +17,9 @@ double leading_number(std::string_view text);
 // The shortest decimal text of a number, as a box shows it: "12", "-3", "2.5".
 std::string number_text(double value);
 
+// The same for a single-precision number, shortest at single precision: a
+// level's time scaled by the difficulty is computed in single precision, and
+// 10.3 must show as "10.3", not as the double nearest to the float.
+std::string single_text(float value);
+
 }  // namespace drippo

@@ -195,7 +195,9 @@ class Game {
   std::int16_t difficulte_ = 100;
 
   Board plateau_{};
-  Board plateau_suivant_{};
+  // The board being computed during a tick. One cell more than the board:
+  // drops that leave the board land there and are forgotten.
+  std::array<Cellule, nb_cases + 1> plateau_suivant_{};
   std::array<int, nb_cases> shown_{};
   std::vector<Retenue> retenues_;
 

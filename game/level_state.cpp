@@ -33,8 +33,8 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
 
   // Easy difficulty doubles the time and the water.
   const float f = static_cast<float>(difficulte_) / 100.0f;
-  set_text_temps(number_text(static_cast<float>(leading_number(level.time)) * f));
-  set_text_eau(number_text(static_cast<float>(leading_number(level.water)) * f));
+  set_text_temps(single_text(static_cast<float>(leading_number(level.time)) * f));
+  set_text_eau(single_text(static_cast<float>(leading_number(level.water)) * f));
   auteur_tableau_ = level.author;
 
   redraw_all();

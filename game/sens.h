@@ -23,6 +23,7 @@ class Sens {
   static Sens from_text(std::string_view text);
   const std::string& text() const;
 
+  constexpr std::uint16_t id() const { return id_; }
   constexpr bool is_gauche() const { return id_ == 1; }
   constexpr bool is_droite() const { return id_ == 2; }
   constexpr bool operator==(const Sens&) const = default;

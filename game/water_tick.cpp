@@ -42,17 +42,21 @@ constexpr Move left{-1, going_left, needs_left, Heading::unchanged};
 struct Rule {
   Move first = lost;
   Move second = lost;
-  bool special = false;  // decided in code: see WaterTick::special_rule
+  bool special = false;     // decided in code: see WaterTick::special_rule
+  bool by_heading = false;  // first move chosen by the cell's heading
 };
 
-constexpr Rule special{lost, lost, true};
-constexpr Rule moves(Move a, Move b = lost) { return Rule{a, b, false}; }
+constexpr Rule special{lost, lost, true, false};
+constexpr Rule moves(Move a, Move b = lost) { return Rule{a, b, false, false}; }
+// A drop falling onto a flat platform leaves in the cell's heading, if any.
+constexpr Rule by_heading{lost, lost, false, true};
+constexpr Move heading_moves[3] = {lost, left, right};  // none, "G", "D"
 
 // rules[piece] = {falling, moving right, moving left}. "Back" is left for a
 // drop moving right and right for a drop moving left.
 constexpr Rule rules[nb_types + 1][3] = {
     /* 0 empty          */ {moves(down_along), moves(down_as_d), moves(down_as_g)},
-    /* 1 flat platform  */ {special, moves(right), moves(left)},
+    /* 1 flat platform  */ {by_heading, moves(right), moves(left)},
     /* 2 diagonal right */ {moves(right), moves(left), moves(right)},
     /* 3 diagonal left  */ {moves(left), moves(left), moves(right)},
     /* 4 right curve    */ {moves(right), moves(down_as_d), moves(right)},
@@ -127,28 +131,31 @@ class WaterTick {
       special_rule(i, p, direction);
       return;
     }
+    if (r.by_heading) {
+      const Sens s = at(i).sens;
+      move(i, heading_moves[s.is_gauche() ? 1 : s.is_droite() ? 2 : 0]);
+      return;
+    }
     move(i, r.first);
-    move(i, r.second);
+    if (r.second.needs != never) move(i, r.second);
   }
 
-  // A move whose neighbour does not exist loses the drop: it goes to a cell
-  // that is not on the board, which costs less than a branch.
+  // A move whose neighbour does not exist loses the drop: it goes to the cell
+  // past the end of the board, which costs less than a branch.
   void move(int i, const Move& m) {
     const bool possible = (cell_edges[static_cast<std::size_t>(i)] & m.needs) == m.needs;
-    Cellule& target = possible ? at(i + m.step) : lost_drops_;
+    const int t = possible ? i + m.step : nb_cases;
+    Cellule& target = at(t);
     ++(target.*water_field[m.field]);
-    const Sens headings[4] = {target.sens, at(i).sens, Sens::droite(), Sens::gauche()};
-    target.sens = headings[static_cast<std::size_t>(m.heading)];
+    Sens s = target.sens;
+    s = m.heading == Heading::along ? at(i).sens : s;
+    s = m.heading == Heading::droite ? Sens::droite() : s;
+    s = m.heading == Heading::gauche ? Sens::gauche() : s;
+    target.sens = s;
   }
 
   void special_rule(int i, int p, std::uint8_t direction) {
     switch (p) {
-      case piece::plateforme: {  // falling: leaves in the cell's remembered heading
-        const Sens s = at(i).sens;
-        if (s.is_droite()) move(i, right);
-        else if (s.is_gauche()) move(i, left);
-        break;
-      }
       case piece::teleporteur: teleport(i, direction); break;
       case piece::bombe:
         game_.chat_touche_ = false;
@@ -234,8 +241,7 @@ class WaterTick {
 
   Game& game_;
   const Board& now_;
-  Board& next_;
-  Cellule lost_drops_{};
+  std::array<Cellule, nb_cases + 1>& next_;
   bool teleporters_found_ = false;
   int found_ = 0;
   int first_two_[2] = {-1, -1};

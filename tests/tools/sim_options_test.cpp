@@ -8,7 +8,9 @@ namespace {
 std::optional<Options> parse(std::vector<std::string> args) {
   std::string error;
   auto o = parse_options(args, error);
-  if (!o) EXPECT_FALSE(error.empty());
+  if (!o) {
+    EXPECT_FALSE(error.empty());
+  }
   return o;
 }
 

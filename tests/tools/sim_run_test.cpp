@@ -178,7 +178,7 @@ TEST_F(SimRun, EditorRunsTestDropsWithTheSourceShut) {
 
 TEST_F(SimRun, UnusableArgumentsAndFilesExitWithStatusTwo) {
   const auto ok = level("water: 1", {});
-  for (const std::string args : {std::string(""), quoted(ok) + " --ticks many", quoted(ok) + " --place 300:1",
+  for (const std::string& args : {std::string(""), quoted(ok) + " --ticks many", quoted(ok) + " --place 300:1",
                                  quoted(ok) + " --difficulty 150", quoted(ok) + " --lang 2", quoted(ok) + " --fast",
                                  quoted(dir_ / "missing.tab")}) {
     SimOutput r = run(args);

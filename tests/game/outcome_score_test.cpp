@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/board_builder.h"
+
+namespace drippo {
+namespace {
+
+using testing::LevelBuilder;
+using testing::Table;
+
+// ---- Goals and score ---------------------------------------------------------
+
+TEST(Goal, GlassFillsAtTheTenthDropAndTheEleventhOnlyCounts) {
+  // The glass sits under the source: each drop falls into it the tick after its release.
+  Table t;
+  t.play(LevelBuilder().put(37, piece::verre).put(200, piece::bocal).water("11"));
+  t.ticks(10);  // nine drops in
+  EXPECT_EQ(t.at(37).besoin, 1);
+  EXPECT_EQ(t.view.count(Sound::Goal), 0);
+  t.ticks(1);
+  EXPECT_EQ(t.at(37).besoin, 0);
+  EXPECT_EQ(t.game.comment(), "Bien joué!");
+  EXPECT_EQ(t.game.score(), 50.0);
+  EXPECT_EQ(t.game.texte_score(), "50");
+  EXPECT_EQ(t.view.count(Sound::Goal), 1);
+  t.ticks(1);
+  EXPECT_EQ(t.at(37).besoin, -1);
+  EXPECT_EQ(t.game.score(), 50.0);
+  EXPECT_EQ(t.view.count(Sound::Goal), 1);
+  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_TRUE(t.game.timer_eau_enabled());
+}
+
+TEST(Goal, ScoreIsTheShareOfGoalsFilled) {
+  for (int n : {1, 2, 3, 6, 7}) {
+    SCOPED_TRACE(std::to_string(n) + " goals");
+    Table t;
+    LevelBuilder level;
+    for (int k = 0; k < n; ++k) level.put(95 + 2 * k, piece::verre);
+    t.play(level.water("100"));
+    ASSERT_EQ(t.game.nb_buts(), n);
+    for (int k = 0; k < n; ++k) t.at(95 + 2 * k).besoin = 1;
+    for (int k = 1; k <= n; ++k) {
+      t.drop(95 + 2 * (k - 1), 'B', "D");
+      t.ticks(1);
+      EXPECT_EQ(t.game.texte_score(), std::to_string(100 * k / n)) << k << " filled";
+      if (k < n) {
+        EXPECT_EQ(t.game.comment(), "Bien joué!");
+        EXPECT_EQ(t.game.games_ended(), 0);
+      }
+    }
+    EXPECT_EQ(t.game.score(), 100.0);
+    EXPECT_EQ(t.game.comment(), "Partie gagnée!");
+    EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.games_ended(), 1);
+    ASSERT_EQ(t.scores.recorded.size(), 1u);
+    EXPECT_EQ(t.scores.recorded[0], (std::pair<std::string, double>{"essai.tab", 100.0}));
+  }
+}
+
+TEST(Goal, WithoutCountedGoalsAFilledGoalOnlySaysWellDone) {
+  Table t;
+  t.play(LevelBuilder().water("100"));
+  t.at(100).piece = piece::verre;
+  t.at(100).besoin = 1;
+  ASSERT_EQ(t.game.nb_buts(), 0);
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Bien joué!");
+  EXPECT_EQ(t.game.score(), 0.0);
+  EXPECT_EQ(t.game.texte_score(), "0");
+  EXPECT_EQ(t.game.games_ended(), 0);
+}
+
+TEST(Goal, NeedStopsAtTheSmallestValueInsteadOfWrapping) {
+  Table t;
+  t.edit(LevelBuilder().put(100, piece::verre));
+  t.at(100).besoin = INT16_MIN + 1;
+  for (int k = 0; k < 3; ++k) {
+    t.drop(100, 'B', "D");
+    t.ticks(1);
+  }
+  EXPECT_EQ(t.at(100).besoin, INT16_MIN);
+  EXPECT_EQ(t.view.count(Sound::Goal), 0);
+}
+
+// ---- End of the time and of the water ------------------------------------
+
+TEST(Outcome, TimeRunsOutAtTick1200WhileDropsStillMove) {
+  Table t;
+  t.play(LevelBuilder().water("2000"));
+  t.ticks(1199);
+  EXPECT_EQ(t.game.text_temps(), "119");
+  EXPECT_EQ(t.game.games_ended(), 0);
+  t.ticks(1);
+  EXPECT_EQ(t.game.text_temps(), "120");
+  EXPECT_EQ(t.game.last_outcome(), Outcome::TimeOut);
+  EXPECT_EQ(t.game.comment(), "Temps ecoulé...");
+  EXPECT_FALSE(t.game.timer_eau_enabled());
+  // The source and the drops did their work in that tick too.
+  EXPECT_EQ(t.game.text_eau(), "800");
+  EXPECT_EQ(t.at(37).eau_b, 1);
+  EXPECT_EQ(t.at(56).eau_b, 1);
+  ASSERT_EQ(t.scores.recorded.size(), 1u);
+  EXPECT_EQ(t.scores.recorded[0].first, "essai.tab");
+}
+
+TEST(Outcome, EndOfWaterDecidedOnTheTickAfterTheBoardDries) {
+  // A drop released at tick k leaves the bottom at tick k + 11; the board is
+  // dry after that tick and the game ends on the next one.
+  struct Case {
+    const char* water;
+    int releases;
+    int ends_at;
+  };
+  const Case cases[] = {{"0", 0, 2}, {"1", 1, 13}, {"10", 10, 22}, {"2.5", 2, 14}, {"-3", 0, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("water ") + c.water);
+    Table t;
+    t.play(LevelBuilder().water(c.water));
+    int releases = 0;
+    int ended = 0;
+    for (int k = 1; k <= 60 && ended == 0; ++k) {
+      t.ticks(1);
+      if (t.game.shown_picture(case_source) == 400) ++releases;
+      if (t.game.games_ended() > 0) ended = k;
+    }
+    EXPECT_EQ(releases, c.releases);
+    EXPECT_EQ(ended, c.ends_at);
+    EXPECT_EQ(t.game.last_outcome(), Outcome::GameOver);
+    EXPECT_EQ(t.game.comment(), "Partie terminée...");
+    EXPECT_EQ(t.game.games_ended(), 1);
+    EXPECT_EQ(t.view.count(Sound::Griou), 1);
+  }
+}
+
+TEST(Outcome, TimeOutInTheTickTheWaterEndsHidesTheGameOver) {
+  Table t;
+  t.play(LevelBuilder().water("1188"));  // dry after tick 1199
+  t.ticks(1199);
+  ASSERT_EQ(t.game.games_ended(), 0);
+  ASSERT_TRUE(t.board_dry());
+  t.ticks(1);
+  EXPECT_EQ(t.game.games_ended(), 1);
+  EXPECT_EQ(t.game.last_outcome(), Outcome::TimeOut);
+  EXPECT_EQ(t.game.comment(), "Temps ecoulé...");
+}
+
+TEST(Outcome, LastGoalFilledAsTheTimeRunsOutWins) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::verre).water("2000"));
+  t.ticks(1199);
+  t.at(100).besoin = 1;
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Partie gagnée!");
+  EXPECT_EQ(t.game.games_ended(), 2);
+  EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
+  ASSERT_EQ(t.scores.recorded.size(), 2u);
+  EXPECT_EQ(t.scores.recorded[1].second, 100.0);
+}
+
+TEST(Outcome, EndMessagesFollowTheLanguage) {
+  struct Case {
+    std::int16_t langue;
+    const char* message;
+  };
+  const Case cases[] = {{0, "Partie terminée..."}, {1, "Game over..."}, {2, ""}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.langue);
+    Table t;
+    t.game.set_langue(c.langue);
+    t.play(LevelBuilder().water("0"));
+    t.ticks(2);
+    EXPECT_EQ(t.game.games_ended(), 1);
+    EXPECT_EQ(t.game.comment(), c.message);
+  }
+}
+
+// ---- The cat -------------------------------------------------------------------
+
+TEST(Cat, WettingTheCatEndsTheGame) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::chat).water("100"));
+  t.drop(100, 'G', "G");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Attention au chat!");
+  EXPECT_EQ(t.game.last_outcome(), Outcome::Cat);
+  EXPECT_EQ(t.game.games_ended(), 1);
+  EXPECT_EQ(t.view.count(Sound::Meow), 1);
+}
+
+TEST(Cat, GoalFilledThenCatWettedInOneTickRecordsTheScore) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::verre).put(104, piece::bocal).put(150, piece::chat).water("9"));
+  t.at(100).besoin = 1;
+  t.drop(100, 'B', "D");
+  t.drop(150, 'D', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.texte_score(), "50");
+  EXPECT_EQ(t.game.comment(), "Attention au chat!");
+  EXPECT_EQ(t.game.games_ended(), 1);
+  EXPECT_EQ(t.scores.recorded, (std::vector<std::pair<std::string, double>>{{"essai.tab", 50.0}}));
+}
+
+TEST(Cat, InTheEditorTheCatComplainsAndTheWaterGoesOn) {
+  Table t;
+  t.game.set_langue(1);
+  t.edit(LevelBuilder().put(100, piece::chat));
+  t.drop(100, 'B', "D");
+  t.drop(50, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Mind the cat!");
+  EXPECT_EQ(t.view.count(Sound::Meow), 1);
+  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_TRUE(t.game.timer_eau_enabled());
+  t.ticks(1);
+  EXPECT_EQ(t.at(88).eau_b, 1);
+}
+
+// ---- Every level done ---------------------------------------------------------
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const auto& l : lines) s += (s.empty() ? "" : "\r") + l;
+  return s;
+}
+
+TEST(AllLevelsDone, CongratulatesOnceEveryLevelStandsAt100) {
+  struct Case {
+    std::int16_t langue;
+    std::string text;
+  };
+  const Case cases[] = {
+      {0, joined({"BIEN JOUE!", "Tu as terminé tous les tableaux du jeu!",
+                  "Maintenant à toi d'en créer et de les envoyer aux autres joueurs...",
+                  "Encore bravo!", "Vrel"})},
+      {1, joined({"WELL DONE!", "You have completed all the levels!",
+                  "Now it is your turn to create levels and send them to other players...",
+                  "Congratulations!", "Vrel"})},
+      {2, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.langue);
+    Table t;
+    t.game.set_langue(c.langue);
+    t.levels.levels = {{"a.tab", "100"}, {"essai.tab", "100"}, {"z.tab", "100"}};
+    t.play(LevelBuilder().put(100, piece::verre).water("50"));
+    const int music_at_start = t.view.music_starts;
+    EXPECT_FALSE(t.game.accueil_shown());
+    t.at(100).besoin = 1;
+    t.drop(100, 'B', "D");
+    t.ticks(1);
+    EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.accueil(), c.text);
+    EXPECT_TRUE(t.game.accueil_shown());
+    EXPECT_TRUE(t.game.image3_shown());
+    EXPECT_TRUE(t.game.envelope_shown());
+    EXPECT_EQ(t.view.music_starts, music_at_start + 1);
+  }
+}
+
+TEST(AllLevelsDone, NothingMoreWhileOneLevelIsNotAt100) {
+  for (const char* other : {"99", "", "0", "100.5"}) {
+    SCOPED_TRACE(other);
+    Table t;
+    t.levels.levels = {{"a.tab", "100"}, {"b.tab", other}, {"c.tab", "100"}};
+    t.play(LevelBuilder().put(100, piece::verre).water("50"));
+    const int music_at_start = t.view.music_starts;
+    t.at(100).besoin = 1;
+    t.drop(100, 'B', "D");
+    t.ticks(1);
+    EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.accueil(), "");
+    EXPECT_FALSE(t.game.accueil_shown());
+    EXPECT_EQ(t.view.music_starts, music_at_start);
+  }
+}
+
+}  // namespace
+}  // namespace drippo
