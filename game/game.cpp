@@ -17,7 +17,19 @@ const char* sound_name(Sound s) {
 }
 
 Game::Game(GameView& view, ScoreRecorder& scores, LevelCatalogue& levels)
-    : view_(view), scores_(scores), levels_(levels) {}
+    : view_(view), scores_(scores), levels_(levels) {
+  rules_piece_.fill(-1);  // no rules compiled yet
+}
+
+const Board Game::plateau() const {
+  Board board;
+  for (int i = 0; i <= derniere_case; ++i) board[static_cast<std::size_t>(i)] = plateau_.get(i);
+  return board;
+}
+
+void Game::set_plateau(const Board& board) {
+  for (int i = 0; i <= derniere_case; ++i) plateau_.set(i, board[static_cast<std::size_t>(i)]);
+}
 
 void Game::dessiner_case(int i) {
   if (!is_cell(i)) return;
@@ -30,16 +42,16 @@ void Game::redraw_all() {
 
 void Game::verser_goutte(int i, const std::string& letter) {
   if (!is_cell(i)) return;
-  Cellule& c = plateau_[static_cast<std::size_t>(i)];
+  Sens& sens = plateau_.sens[static_cast<std::size_t>(i)];
   if (letter == "G") {
-    c.eau_g = 1;
-    c.sens = Sens::gauche();
+    plateau_.eau_g(i) = 1;
+    sens = Sens::gauche();
   } else if (letter == "D") {
-    c.eau_d = 1;
-    c.sens = Sens::droite();
+    plateau_.eau_d(i) = 1;
+    sens = Sens::droite();
   } else if (letter == "B") {
-    c.eau_b = 1;
-    c.sens = Sens::droite();
+    plateau_.eau_b(i) = 1;
+    sens = Sens::droite();
   }
 }
 

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "game/board_arrays.h"
 #include "game/cellule.h"
 #include "game/game_view.h"
 #include "game/level_data.h"
 #include "game/messages.h"
 #include "game/pieces.h"
 #include "game/ports.h"
+#include "game/rule_table.h"
 
 namespace drippo {
 
@@ -45,9 +47,13 @@ class Game {
   std::int16_t difficulte() const { return difficulte_; }
 
   // ---- Board ----------------------------------------------------------
-  const Board& plateau() const { return plateau_; }
-  Board& plateau() { return plateau_; }  // for building boards in tools and tests
-  const Cellule& cell(int i) const { return plateau_[static_cast<std::size_t>(i)]; }
+  // A copy of the live board; const so that a write to the copy cannot compile.
+  const Board plateau() const;
+  void set_plateau(const Board& board);
+  Cellule cell(int i) const { return plateau_.get(i); }
+  // A live cell whose fields can be assigned, for tools and tests that build
+  // boards by hand.
+  CellRef cell_ref(int i) { return CellRef(plateau_, i); }
   int shown_picture(int i) const { return shown_[static_cast<std::size_t>(i)]; }
   void dessiner_case(int i);
   void verser_goutte(int i, const std::string& letter);
@@ -172,11 +178,14 @@ class Game {
   void absorber(int c, std::int32_t t, std::int16_t d, Sens s);
   void relacher(std::size_t j);
 
+  // The compiled rules of a cell, rebuilt when its piece changes.
+  const CellRules& rules_for(int i, int p);
+
   // Pictures.
   void show_picture(int i, int code) {
     auto& shown = shown_[static_cast<std::size_t>(i)];
     if (shown == code) return;
-    shown = code;
+    shown = static_cast<std::int16_t>(code);
     view_.show_cell(i, code);
   }
 
@@ -194,11 +203,15 @@ class Game {
   bool bruitages_ = true;
   std::int16_t difficulte_ = 100;
 
-  Board plateau_{};
-  // The board being computed during a tick. One cell more than the board:
-  // drops that leave the board land there and are forgotten.
-  std::array<Cellule, nb_cases + 1> plateau_suivant_{};
-  std::array<int, nb_cases> shown_{};
+  BoardArrays plateau_;
+  // The board being computed during a tick. Drops that leave the board land
+  // in its lost_drop_cell and are forgotten.
+  BoardArrays plateau_suivant_;
+  // The picture each cell shows, and the pictures a tick computes.
+  std::array<std::int16_t, board_slots> shown_{};
+  std::array<std::int16_t, board_slots> pictures_{};
+  std::array<CellRules, nb_cases> rules_{};
+  std::array<std::int16_t, nb_cases> rules_piece_{};
   std::vector<Retenue> retenues_;
 
   bool in_tick_ = false;

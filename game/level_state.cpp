@@ -21,13 +21,13 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   nb_buts_ = 0;
   set_texte_score("0");
   for (int i = 0; i <= derniere_case; ++i) {
-    Cellule& c = plateau_[static_cast<std::size_t>(i)];
-    c = level.cells[static_cast<std::size_t>(i)];
+    Cellule c = level.cells[static_cast<std::size_t>(i)];
     if (is_goal(c.piece)) {
       ++nb_buts_;
       c.besoin = goal_need(c.piece);
     }
     c.modifiable = (playing && c.piece != piece::vide) ? 0 : 1;
+    plateau_.set(i, c);
   }
   for (int t = 1; t <= nb_types; ++t) set_stock(t, level.stocks[static_cast<std::size_t>(t)]);
 
@@ -61,7 +61,7 @@ void Game::nouveau_tableau() {
   set_text_eau("10");
   set_text_temps("10");
   for (int i = 0; i <= derniere_case; ++i) {
-    Cellule& c = plateau_[static_cast<std::size_t>(i)];
+    const CellRef c(plateau_, i);
     c.piece = piece::vide;
     c.eau_g = c.eau_d = c.eau_b = 0;
     c.compteur = 0;
@@ -80,11 +80,8 @@ void Game::nouveau_tableau() {
 
 LevelData Game::level_for_saving(const std::string& author) {
   LevelData level;
-  for (int i = 0; i <= derniere_case; ++i) {
-    Cellule& c = plateau_[static_cast<std::size_t>(i)];
-    c.eau_g = c.eau_d = c.eau_b = 0;
-    level.cells[static_cast<std::size_t>(i)] = c;
-  }
+  plateau_.eau.fill(0);
+  for (int i = 0; i <= derniere_case; ++i) level.cells[static_cast<std::size_t>(i)] = plateau_.get(i);
   level.stocks = stocks_;
   level.time = text_temps_;
   level.water = text_eau_;

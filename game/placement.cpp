@@ -28,8 +28,8 @@ bool Game::take_from_stock(int t) {
 
 void Game::recount_goals() {
   std::int16_t n = 0;
-  for (const Cellule& c : plateau_) {
-    if (is_goal(c.piece)) ++n;
+  for (int i = 0; i <= derniere_case; ++i) {
+    if (is_goal(plateau_.piece[static_cast<std::size_t>(i)])) ++n;
   }
   nb_buts_ = n;
 }
@@ -92,7 +92,7 @@ void Game::poser_piece(int i) {
     set_highlight(-1);
     return;
   }
-  Cellule& c = plateau_[static_cast<std::size_t>(i)];
+  const CellRef c(plateau_, i);
   c.piece = static_cast<std::int16_t>(type_glisse_);
   if (is_goal(c.piece)) c.besoin = goal_need(c.piece);
   dessiner_case(i);
@@ -119,7 +119,7 @@ bool Game::drop_on_cell(int i) {
       return false;
     }
   }
-  Cellule& c = plateau_[static_cast<std::size_t>(i)];
+  const CellRef c(plateau_, i);
   c.piece = static_cast<std::int16_t>(type_glisse_);
   // A goal set down in the editor starts empty, whatever its cell held.
   if (is_goal(c.piece)) c.besoin = goal_need(c.piece);
@@ -127,7 +127,7 @@ bool Game::drop_on_cell(int i) {
   c.modifiable = 1;
   if (depuis_plateau_) {
     show_picture(case_depart_, piece::vide);
-    plateau_[static_cast<std::size_t>(case_depart_)].piece = piece::vide;
+    plateau_.piece[static_cast<std::size_t>(case_depart_)] = piece::vide;
   } else {
     take_from_stock(type_glisse_);
   }
@@ -145,7 +145,7 @@ void Game::drop_on_palette() {
 
 void Game::reprendre_piece(int i) {
   if (!is_cell(i) || in_tick_) return;
-  Cellule& c = plateau_[static_cast<std::size_t>(i)];
+  const CellRef c(plateau_, i);
   if (c.modifiable <= 0) return;
   if (c.piece != piece::vide && is_valid_piece(c.piece)) {
     // "99" is the editor's unlimited stock: never raised past it.

@@ -13,9 +13,8 @@ void Game::exploser(int c) {
   view_.pause_ms(explosion_pause_ms);
   view_.hide_explosion();
 
-  Cellule& bomb = plateau_suivant_[static_cast<std::size_t>(c)];
-  bomb.piece = piece::vide;
-  bomb.modifiable = 1;
+  plateau_suivant_.piece[static_cast<std::size_t>(c)] = piece::vide;
+  plateau_suivant_.modifiable[static_cast<std::size_t>(c)] = 1;
   show_picture(c, piece::vide);
 
   // The bomb's own cell is already empty, so a chain never comes back to it.
@@ -35,30 +34,29 @@ void Game::exploser(int c) {
 }
 
 void Game::souffler_case(int n) {
-  Cellule& target = plateau_suivant_[static_cast<std::size_t>(n)];
-  if (target.piece == piece::bombe) exploser(n);
-  if (target.piece == piece::chat && !mode_edition_) {
+  std::int16_t& target = plateau_suivant_.piece[static_cast<std::size_t>(n)];
+  if (target == piece::bombe) exploser(n);
+  if (target == piece::chat && !mode_edition_) {
     set_message(msg::paf_le_chat);
     chat_touche_ = true;
   }
-  target.piece = piece::vide;
-  target.modifiable = 1;
+  target = piece::vide;
+  plateau_suivant_.modifiable[static_cast<std::size_t>(n)] = 1;
 }
 
 void Game::absorber(int c, std::int32_t t, std::int16_t d, Sens s) {
   retenues_.push_back(Retenue{static_cast<std::int16_t>(c), t, d, s});
   // A sponge that holds water cannot be taken back.
-  --plateau_suivant_[static_cast<std::size_t>(c)].modifiable;
+  --plateau_suivant_.modifiable[static_cast<std::size_t>(c)];
 }
 
 void Game::relacher(std::size_t j) {
   const Retenue r = retenues_[j];
-  ++plateau_suivant_[static_cast<std::size_t>(r.position)].modifiable;
+  ++plateau_suivant_.modifiable[static_cast<std::size_t>(r.position)];
   const int below = neighbour(r.position, Direction::Below);
   if (below >= 0) {
-    Cellule& out = plateau_suivant_[static_cast<std::size_t>(below)];
-    ++out.eau_b;
-    out.sens = r.sens;
+    ++plateau_suivant_.eau_b(below);
+    plateau_suivant_.sens[static_cast<std::size_t>(below)] = r.sens;
   }
   retenues_.erase(retenues_.begin() + static_cast<std::ptrdiff_t>(j));
 }

@@ -2,97 +2,26 @@
 #include <array>
 #include <cstdint>
 #include <cmath>
+#include <cstring>
+#include <type_traits>
 
 #include "game/control_text.h"
 #include "game/game.h"
+#include "game/rule_table.h"
 
 namespace drippo {
 
 namespace {
-
-// The rule table. A drop in a cell moves by the rule of the cell's piece and of
-// its own direction; most rules are one or two plain moves, kept here as data
-// so that the tick runs without a branch per piece. The rest call for the
-// special pieces and are handled in code.
-
-enum : std::uint8_t { fall = 0, going_right = 1, going_left = 2 };
-
-// The neighbours a move needs.
-enum : std::uint8_t { needs_below = 1, needs_left = 2, needs_right = 4, never = 8 };
-
-// Where the moved drop's heading comes from.
-enum class Heading : std::uint8_t { unchanged, along, droite, gauche };
-
-struct Move {
-  std::int8_t step = 0;
-  std::uint8_t field = 0;  // index into water_field
-  std::uint8_t needs = never;
-  Heading heading = Heading::unchanged;
-};
-
-constexpr std::int16_t Cellule::*water_field[3] = {&Cellule::eau_b, &Cellule::eau_d, &Cellule::eau_g};
-
-constexpr Move lost{};
-constexpr Move down_along{nb_colonnes, fall, needs_below, Heading::along};
-constexpr Move down_as_d{nb_colonnes, fall, needs_below, Heading::droite};
-constexpr Move down_as_g{nb_colonnes, fall, needs_below, Heading::gauche};
-constexpr Move right{1, going_right, needs_right, Heading::unchanged};
-constexpr Move left{-1, going_left, needs_left, Heading::unchanged};
-
-struct Rule {
-  Move first = lost;
-  Move second = lost;
-  bool special = false;     // decided in code: see WaterTick::special_rule
-  bool by_heading = false;  // first move chosen by the cell's heading
-};
-
-constexpr Rule special{lost, lost, true, false};
-constexpr Rule moves(Move a, Move b = lost) { return Rule{a, b, false, false}; }
-// A drop falling onto a flat platform leaves in the cell's heading, if any.
-constexpr Rule by_heading{lost, lost, false, true};
-constexpr Move heading_moves[3] = {lost, left, right};  // none, "G", "D"
-
-// rules[piece] = {falling, moving right, moving left}. "Back" is left for a
-// drop moving right and right for a drop moving left.
-constexpr Rule rules[nb_types + 1][3] = {
-    /* 0 empty          */ {moves(down_along), moves(down_as_d), moves(down_as_g)},
-    /* 1 flat platform  */ {by_heading, moves(right), moves(left)},
-    /* 2 diagonal right */ {moves(right), moves(left), moves(right)},
-    /* 3 diagonal left  */ {moves(left), moves(left), moves(right)},
-    /* 4 right curve    */ {moves(right), moves(down_as_d), moves(right)},
-    /* 5 left curve     */ {moves(left), moves(left), moves(down_as_g)},
-    /* 6 junction       */ {moves(right, left), moves(left), moves(right)},
-    /* 7 teleporter     */ {special, special, special},
-    /* 8 bomb           */ {special, special, special},
-    /* 9 right junction */ {moves(down_along, right), moves(down_as_d), moves(right)},
-    /* 10 left junction */ {moves(down_along, left), moves(left), moves(down_as_g)},
-    /* 11 pipe          */ {moves(lost), moves(right), moves(left)},
-    /* 12 cross pipe    */ {moves(down_along), moves(right), moves(left)},
-    /* 13 mill          */ {special, moves(left), moves(right)},
-    /* 14 door          */ {special, special, special},
-    /* 15 sponge        */ {special, special, special},
-    /* 16 fish bowl     */ {special, moves(left), moves(right)},
-    /* 17 flower pot    */ {special, moves(left), moves(right)},
-    /* 18 glass         */ {special, moves(left), moves(right)},
-    /* 19 cat           */ {special, special, special},
-    /* 20 brick         */ {moves(lost), moves(left), moves(right)},
-};
-
-constexpr std::uint8_t edges_of(int i) {
-  return static_cast<std::uint8_t>((neighbour(i, Direction::Below) >= 0 ? needs_below : 0) |
-                                   (neighbour(i, Direction::Left) >= 0 ? needs_left : 0) |
-                                   (neighbour(i, Direction::Right) >= 0 ? needs_right : 0));
-}
-
-constexpr auto make_edges() {
-  std::array<std::uint8_t, nb_cases> e{};
-  for (int i = 0; i < nb_cases; ++i) e[static_cast<std::size_t>(i)] = edges_of(i);
-  return e;
-}
-
-constexpr std::array<std::uint8_t, nb_cases> cell_edges = make_edges();
-
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 }  // namespace
+
+const CellRules& Game::rules_for(int i, int p) {
+  if (rules_piece_[at(i)] != p) {
+    rules_[at(i)] = compile_rules(i, p);
+    rules_piece_[at(i)] = static_cast<std::int16_t>(p);
+  }
+  return rules_[at(i)];
+}
 
 // The second pass of a tick: every drop of the live board moves by the rule of
 // the piece it is in, into the board being computed. Rules read the live board
@@ -104,79 +33,87 @@ class WaterTick {
 
   void move_all_drops() {
     for (int i = 0; i <= derniere_case; ++i) {
-      const Cellule& c = now_[static_cast<std::size_t>(i)];
-      // A piece code the table does not know moves nothing.
-      if (static_cast<unsigned>(c.piece) > static_cast<unsigned>(nb_types)) continue;
-      if (c.eau_b > 0) {
-        apply(i, c.piece, fall);
-        --at(i).eau_b;
+      if (!((now_.eau_b(i) > 0) | (now_.eau_d(i) > 0) | (now_.eau_g(i) > 0))) continue;
+      const int p = now_.piece[at(i)];
+      const CellRules& rules = game_.rules_for(i, p);
+      if (now_.eau_b(i) > 0) {
+        apply(i, p, rules.by_direction[falling], falling);
+        --next_.eau_b(i);
       }
-      if (c.eau_d > 0) {
-        apply(i, c.piece, going_right);
-        --at(i).eau_d;
+      if (now_.eau_d(i) > 0) {
+        apply(i, p, rules.by_direction[going_right], going_right);
+        --next_.eau_d(i);
       }
-      if (c.eau_g > 0) {
-        apply(i, c.piece, going_left);
-        --at(i).eau_g;
+      if (now_.eau_g(i) > 0) {
+        apply(i, p, rules.by_direction[going_left], going_left);
+        --next_.eau_g(i);
       }
     }
   }
 
  private:
-  Cellule& at(int i) { return next_[static_cast<std::size_t>(i)]; }
-
-  void apply(int i, int p, std::uint8_t direction) {
-    const Rule& r = rules[p][direction];
-    if (r.special) {
-      special_rule(i, p, direction);
-      return;
+  void apply(int i, int p, const DirectionRule& r, WaterField direction) {
+    switch (r.kind) {
+      case RuleKind::plain:
+        step(r.first);
+        step(r.second);
+        break;
+      case RuleKind::by_heading: {
+        const Sens s = next_.sens[at(i)];
+        if (s.is_gauche()) step(r.first);
+        else if (s.is_droite()) step(r.second);
+        break;
+      }
+      case RuleKind::special: special_rule(i, p, direction); break;
     }
-    if (r.by_heading) {
-      const Sens s = at(i).sens;
-      move(i, heading_moves[s.is_gauche() ? 1 : s.is_droite() ? 2 : 0]);
-      return;
-    }
-    move(i, r.first);
-    if (r.second.needs != never) move(i, r.second);
   }
 
-  // A move whose neighbour does not exist loses the drop: it goes to the cell
-  // past the end of the board, which costs less than a branch.
-  void move(int i, const Move& m) {
-    const bool possible = (cell_edges[static_cast<std::size_t>(i)] & m.needs) == m.needs;
-    const int t = possible ? i + m.step : nb_cases;
-    Cellule& target = at(t);
-    ++(target.*water_field[m.field]);
-    Sens s = target.sens;
-    s = m.heading == Heading::along ? at(i).sens : s;
-    s = m.heading == Heading::droite ? Sens::droite() : s;
-    s = m.heading == Heading::gauche ? Sens::gauche() : s;
-    target.sens = s;
+  // The heading is read at the moment of the move: a drop that fell into this
+  // cell earlier in the tick may already have changed it.
+  void step(const DropStep& s) {
+    ++next_.eau[at(s.slot)];
+    next_.sens[at(s.cell)] = next_.sens[at(s.heading_from)];
   }
 
-  void special_rule(int i, int p, std::uint8_t direction) {
+  // ---- Moves of the special pieces, which the table leaves to code.
+  void down_along(int i) {
+    const int b = neighbour(i, Direction::Below);
+    if (b < 0) return;
+    ++next_.eau_b(b);
+    next_.sens[at(b)] = next_.sens[at(i)];
+  }
+  void right(int i) {
+    const int r = neighbour(i, Direction::Right);
+    if (r >= 0) ++next_.eau_d(r);
+  }
+  void left(int i) {
+    const int l = neighbour(i, Direction::Left);
+    if (l >= 0) ++next_.eau_g(l);
+  }
+
+  void special_rule(int i, int p, WaterField direction) {
     switch (p) {
       case piece::teleporteur: teleport(i, direction); break;
       case piece::bombe:
         game_.chat_touche_ = false;
         game_.exploser(i);
-        move(i, down_along);
+        down_along(i);
         break;
       case piece::moulin:  // falling
-        move(i, down_along);
+        down_along(i);
         power_neighbours(i);
         break;
       case piece::porte:
-        if (now_[static_cast<std::size_t>(i)].compteur > 0 && neighbour(i, Direction::Below) >= 0) {
-          move(i, down_along);
+        if (now_.compteur[at(i)] > 0 && neighbour(i, Direction::Below) >= 0) {
+          down_along(i);
         } else if (direction == going_right) {
-          move(i, right);
+          right(i);
         } else if (direction == going_left) {
-          move(i, left);
+          left(i);
         }
         break;
       case piece::eponge: {
-        const Sens s = direction == fall ? at(i).sens
+        const Sens s = direction == falling       ? next_.sens[at(i)]
                        : direction == going_right ? Sens::droite()
                                                   : Sens::gauche();
         game_.absorber(i, game_.tick_counter_, 10, s);
@@ -191,7 +128,7 @@ class WaterTick {
   }
 
   void fill_goal(int i) {
-    auto& besoin = at(i).besoin;
+    auto& besoin = next_.besoin[at(i)];
     // Saturate: editor water can pour into a goal for hours.
     if (besoin > INT16_MIN) --besoin;
     if (besoin == 0) game_.goal_filled();
@@ -200,8 +137,8 @@ class WaterTick {
   void power_neighbours(int i) {
     const int l = neighbour(i, Direction::Left);
     const int r = neighbour(i, Direction::Right);
-    if (l >= 0) at(l).compteur = 5;
-    if (r >= 0) at(r).compteur = 5;
+    if (l >= 0) next_.compteur[at(l)] = 5;
+    if (r >= 0) next_.compteur[at(r)] = 5;
   }
 
   // The other teleporter: the first one on cells 0..226 that is not cell i.
@@ -209,7 +146,7 @@ class WaterTick {
     if (!teleporters_found_) {
       teleporters_found_ = true;
       for (int j = 0; j < derniere_case && found_ < 2; ++j) {
-        if (now_[static_cast<std::size_t>(j)].piece == piece::teleporteur) first_two_[found_++] = j;
+        if (now_.piece[at(j)] == piece::teleporteur) first_two_[found_++] = j;
       }
     }
     if (found_ > 0 && first_two_[0] != i) return first_two_[0];
@@ -218,30 +155,23 @@ class WaterTick {
   }
 
   // The drop leaves the partner on the far side, keeping its direction.
-  void teleport(int i, std::uint8_t direction) {
+  void teleport(int i, WaterField direction) {
     const int j = partner(i);
     if (j < 0) return;
-    if (direction == fall) {
-      const int exit = neighbour(j, Direction::Below);
-      if (exit < 0) return;
-      ++at(exit).eau_b;
-      at(exit).sens = at(i).sens;
-    } else if (direction == going_right) {
-      const int exit = neighbour(j, Direction::Right);
-      if (exit < 0) return;
-      ++at(exit).eau_d;
-      at(exit).sens = Sens::droite();
-    } else {
-      const int exit = neighbour(j, Direction::Left);
-      if (exit < 0) return;
-      ++at(exit).eau_g;
-      at(exit).sens = Sens::gauche();
-    }
+    const Direction side = direction == falling       ? Direction::Below
+                           : direction == going_right ? Direction::Right
+                                                      : Direction::Left;
+    const int exit = neighbour(j, side);
+    if (exit < 0) return;
+    ++next_.eau[at(direction * board_slots + exit)];
+    next_.sens[at(exit)] = direction == falling       ? next_.sens[at(i)]
+                           : direction == going_right ? Sens::droite()
+                                                      : Sens::gauche();
   }
 
   Game& game_;
-  const Board& now_;
-  std::array<Cellule, nb_cases + 1>& next_;
+  const BoardArrays& now_;
+  BoardArrays& next_;
   bool teleporters_found_ = false;
   int found_ = 0;
   int first_two_[2] = {-1, -1};
@@ -259,6 +189,13 @@ struct TickScope {
 
 constexpr std::int32_t tick_counter_wrap = 30000;
 constexpr std::int32_t time_limit_ticks = 1199;
+constexpr std::int16_t power_floor = -10;
+
+// One block copy: the compiler copies the headings one by one otherwise.
+void copy_board(BoardArrays& to, const BoardArrays& from) {
+  static_assert(std::is_trivially_copyable_v<BoardArrays>);
+  std::memcpy(&to, &from, sizeof(BoardArrays));
+}
 }  // namespace
 
 void Game::timer_eau_Timer() {
@@ -288,15 +225,23 @@ void Game::timer_eau_Timer() {
     }
   }
 
-  for (int i = 0; i <= derniere_case; ++i) {
-    // Work on a copy: a narrow store followed by a wide reload of the same
-    // cell stalls the processor, and this loop runs for every cell.
-    Cellule c = plateau_[static_cast<std::size_t>(i)];
-    if (c.compteur > -10) --c.compteur;
-    plateau_[static_cast<std::size_t>(i)] = c;
-    plateau_suivant_[static_cast<std::size_t>(i)] = c;
-    show_picture(i, code_image(c));
+  // First pass: power runs down, each cell shows its water, and the board to
+  // compute starts as the live one. Whole arrays at a time, for speed.
+  for (auto& c : plateau_.compteur) c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
+  int changed = 0;
+  for (std::size_t k = 0; k < board_slots; ++k) {
+    const int powered_door = (plateau_.piece[k] == piece::porte) & (plateau_.compteur[k] > 0);
+    const int w = 4 * plateau_.eau[2 * board_slots + k] + 2 * plateau_.eau[board_slots + k] + plateau_.eau[k] +
+                  8 * powered_door;
+    pictures_[k] = static_cast<std::int16_t>(100 * w + plateau_.piece[k]);
+    changed |= pictures_[k] ^ shown_[k];
   }
+  if (changed != 0) {
+    for (int i = 0; i <= derniere_case; ++i) {
+      if (pictures_[at(i)] != shown_[at(i)]) show_picture(i, pictures_[at(i)]);
+    }
+  }
+  copy_board(plateau_suivant_, plateau_);
 
   if (timer_eau_enabled_ && plateau_sec_ && !mode_edition_ && retenues_.empty() &&
       leading_number(text_eau_) <= 0) {
@@ -312,15 +257,19 @@ void Game::timer_eau_Timer() {
 
   WaterTick(*this).move_all_drops();
 
-  plateau_sec_ = true;
-  for (int i = 0; i <= derniere_case; ++i) {
-    Cellule c = plateau_suivant_[static_cast<std::size_t>(i)];
-    if (c.has_water()) plateau_sec_ = false;
-    c.eau_g = c.eau_g > 0 ? 1 : c.eau_g;
-    c.eau_d = c.eau_d > 0 ? 1 : c.eau_d;
-    c.eau_b = c.eau_b > 0 ? 1 : c.eau_b;
-    plateau_[static_cast<std::size_t>(i)] = c;
+  // Third pass: the computed board becomes the live one, two drops that met
+  // become one, and the board is dry when no cell holds water.
+  for (std::size_t f = 0; f < 3; ++f) {
+    for (std::size_t k = f * board_slots + nb_cases; k < (f + 1) * board_slots; ++k) plateau_suivant_.eau[k] = 0;
   }
+  std::int16_t any_water = 0;
+  for (std::size_t k = 0; k < 3 * board_slots; ++k) {
+    const std::int16_t e = plateau_suivant_.eau[k];
+    any_water |= static_cast<std::int16_t>(e > 0);
+    plateau_suivant_.eau[k] = e > 0 ? std::int16_t{1} : e;
+  }
+  plateau_sec_ = any_water == 0;
+  copy_board(plateau_, plateau_suivant_);
 }
 
 }  // namespace drippo

@@ -63,10 +63,10 @@ struct Table {
   void ticks(int n) {
     for (int k = 0; k < n; ++k) game.timer_eau_Timer();
   }
-  Cellule& at(int i) { return game.plateau()[static_cast<std::size_t>(i)]; }
+  CellRef at(int i) { return game.cell_ref(i); }
   // A drop put straight into a cell: 'B' falling, 'D' moving right, 'G' moving left.
   void drop(int i, char dir, const char* sens = "") {
-    Cellule& c = at(i);
+    const CellRef c = at(i);
     if (dir == 'B') c.eau_b = 1;
     if (dir == 'D') c.eau_d = 1;
     if (dir == 'G') c.eau_g = 1;
