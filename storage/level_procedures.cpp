@@ -32,4 +32,10 @@ std::optional<LevelError> ecrire_tableau(Game& game, const ProgramFolder& folder
   return std::nullopt;
 }
 
+Result<std::string, LevelError> lire_entete(const ProgramFolder& folder, const std::string& file_name) {
+  const auto path = folder.level_path(file_name);
+  if (!path) return LevelError{LevelError::Kind::Missing, file_name};
+  return read_level_author(*path);
+}
+
 }  // namespace drippo

@@ -27,4 +27,7 @@ std::optional<LevelError> load_level_path(Game& game, const std::filesystem::pat
 std::optional<LevelError> ecrire_tableau(Game& game, const ProgramFolder& folder,
                                          const std::string& name, const std::string& author);
 
+// The author of tab/file_name, for the level browser; the board is not touched.
+Result<std::string, LevelError> lire_entete(const ProgramFolder& folder, const std::string& file_name);
+
 }  // namespace drippo
