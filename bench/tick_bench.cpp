@@ -6,33 +6,17 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/null_ports.h"
 
 namespace drippo {
 namespace {
 
-class NullView : public GameView {
- public:
-  long cells_repainted = 0;
-  void show_cell(int, int) override { ++cells_repainted; }
-  void show_text(Field, const std::string&) override {}
-  void show_stock(int, const std::string&) override {}
-  void play_sound(Sound) override {}
-  void start_next_music() override {}
-  void show_explosion(int) override {}
-  void hide_explosion() override {}
-  void pause_ms(int) override {}
-  void state_changed() override {}
-};
-
-class NullScores : public ScoreRecorder {
- public:
-  void noter_score(const std::string&, double) override {}
-};
-
-class NullLevels : public LevelCatalogue {
- public:
-  std::vector<std::string> level_files() override { return {}; }
-  std::string stored_score_text(const std::string&) override { return "0"; }
+// A game without a window, as the simulator runs it.
+struct Headless {
+  SilentView view;
+  NoScores scores;
+  NoLevels levels;
+  Game game{view, scores, levels};
 };
 
 // Every steering piece, doors, mills, pipes and walls, each cell wet in all
@@ -55,10 +39,8 @@ Board full_wet_board() {
 }
 
 void BM_TickFullWetBoard(benchmark::State& state) {
-  NullView view;
-  NullScores scores;
-  NullLevels levels;
-  Game game(view, scores, levels);
+  Headless headless;
+  Game& game = headless.game;
   game.set_mode_jeu("charger");
   game.nouveau_tableau();  // the editor: water timer on, source shut
   const Board wet = full_wet_board();
@@ -74,10 +56,8 @@ BENCHMARK(BM_TickFullWetBoard);
 // What the full-board benchmark spends putting the water back: subtract it
 // from that benchmark's time to get the tick's own.
 void BM_ResetFullWetBoard(benchmark::State& state) {
-  NullView view;
-  NullScores scores;
-  NullLevels levels;
-  Game game(view, scores, levels);
+  Headless headless;
+  Game& game = headless.game;
   const Board wet = full_wet_board();
   for (auto _ : state) {
     game.set_plateau(wet);
@@ -88,10 +68,8 @@ BENCHMARK(BM_ResetFullWetBoard);
 
 // The same pieces without a drop: what a tick costs before any water moves.
 void BM_TickDryBoard(benchmark::State& state) {
-  NullView view;
-  NullScores scores;
-  NullLevels levels;
-  Game game(view, scores, levels);
+  Headless headless;
+  Game& game = headless.game;
   game.set_mode_jeu("charger");
   game.nouveau_tableau();
   Board dry = full_wet_board();
@@ -131,10 +109,8 @@ LevelData typical_level() {
 }
 
 void BM_TypicalLevelGame(benchmark::State& state) {
-  NullView view;
-  NullScores scores;
-  NullLevels levels;
-  Game game(view, scores, levels);
+  Headless headless;
+  Game& game = headless.game;
   game.set_bruitages(false);
   game.set_mode_jeu("jouer");
   const LevelData level = typical_level();

@@ -6,6 +6,7 @@
 
 #include "game/control_text.h"
 #include "game/game.h"
+#include "game/null_ports.h"
 #include "sim/trace_json.h"
 #include "storage/level_procedures.h"
 
@@ -13,31 +14,10 @@ namespace drippo::sim {
 namespace {
 
 // A window that is not there: it only remembers the sounds asked for.
-class HeadlessView : public GameView {
+class HeadlessView : public SilentView {
  public:
   std::vector<std::string> sounds;
-
-  void show_cell(int, int) override {}
-  void show_text(Field, const std::string&) override {}
-  void show_stock(int, const std::string&) override {}
   void play_sound(Sound s) override { sounds.emplace_back(sound_name(s)); }
-  void start_next_music() override {}
-  void show_explosion(int) override {}
-  void hide_explosion() override {}
-  void pause_ms(int) override {}
-  void state_changed() override {}
-};
-
-// Scores of a headless run are nobody's: nothing is written.
-class NoScores : public ScoreRecorder {
- public:
-  void noter_score(const std::string&, double) override {}
-};
-
-class NoLevels : public LevelCatalogue {
- public:
-  std::vector<std::string> level_files() override { return {}; }
-  std::string stored_score_text(const std::string&) override { return "0"; }
 };
 
 // Why the window would not place the piece, or nothing when it would.
