@@ -109,6 +109,8 @@ class Game {
   void set_text_eau(const std::string& text);
   const std::string& texte_score() const { return texte_score_; }
   const std::string& comment() const { return comment_; }
+  // A message of the window's own, such as the hover help over the character.
+  void show_message(const std::string& text) { set_comment(text); }
   const std::string& accueil() const { return accueil_; }
   void set_accueil(const std::string& text);
 

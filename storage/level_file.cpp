@@ -1,10 +1,7 @@
 #include "storage/level_file.h"
 
-#include <cstdio>
-#include <fstream>
-#include <system_error>
-
 #include "storage/cp1252.h"
+#include "storage/file_access.h"
 
 namespace drippo {
 namespace fs = std::filesystem;
@@ -41,38 +38,14 @@ Result<std::string, LevelError> read_box_text(SlotReader& in, const std::string&
 Result<std::vector<std::uint8_t>, LevelError> read_part(const fs::path& path, std::size_t offset,
                                                         std::size_t count) {
   const std::string name = path.filename().string();
-  std::error_code ec;
-  const fs::file_status st = fs::status(path, ec);
-  if (st.type() == fs::file_type::not_found) return error_at(LevelError::Kind::Missing, name);
-  if (ec) return error_at(LevelError::Kind::Unreadable, name);
-  // Only a regular file: reading a named pipe put there would block the game.
-  if (st.type() != fs::file_type::regular) return error_at(LevelError::Kind::NotAFile, name);
-
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return error_at(LevelError::Kind::Unreadable, name);
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec) return error_at(LevelError::Kind::Unreadable, name);
-  if (size <= offset) return std::vector<std::uint8_t>{};
-  in.seekg(static_cast<std::streamoff>(offset));
-  std::vector<std::uint8_t> bytes(count);
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
-  if (in.bad()) return error_at(LevelError::Kind::Unreadable, name);
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return bytes;
-}
-
-bool write_all(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  // "x": never open something already there, such as a link planted under the
-  // temporary's name, which would have us overwrite another file.
-  std::FILE* f = std::fopen(path.c_str(), "wbx");
-  if (!f) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool flushed = std::fflush(f) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (written && flushed && closed) return true;
-  std::error_code ignored;
-  fs::remove(path, ignored);
-  return false;
+  auto bytes = read_file_part(path, offset, count);
+  if (bytes) return std::move(bytes).value();
+  switch (bytes.error()) {
+    case ReadFailure::Missing: return error_at(LevelError::Kind::Missing, name);
+    case ReadFailure::NotAFile: return error_at(LevelError::Kind::NotAFile, name);
+    case ReadFailure::Unreadable: break;
+  }
+  return error_at(LevelError::Kind::Unreadable, name);
 }
 
 }  // namespace
@@ -167,29 +140,15 @@ Result<LevelData, LevelError> read_level_file(const fs::path& path) {
 }
 
 std::optional<LevelError> write_level_file(const fs::path& path, const LevelData& level) {
+  const auto failure = replace_file(path, level_bytes(level));
+  if (!failure) return std::nullopt;
   const std::string name = path.filename().string();
-  std::error_code ec;
-  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  if (!fs::is_directory(folder, ec)) return error_at(LevelError::Kind::FolderMissing, name);
-  const fs::file_status target = fs::symlink_status(path, ec);
-  if (fs::exists(target) && !fs::is_regular_file(target) && !fs::is_symlink(target)) {
-    return error_at(LevelError::Kind::TargetNotAFile, name);
+  switch (*failure) {
+    case WriteFailure::FolderMissing: return error_at(LevelError::Kind::FolderMissing, name);
+    case WriteFailure::TargetNotAFile: return error_at(LevelError::Kind::TargetNotAFile, name);
+    case WriteFailure::WriteFailed: break;
   }
-
-  fs::path temp = path;
-  temp += ".tmp";
-  // A temporary left by an interrupted save is ours to replace; anything else
-  // under that name is not, and the save fails without touching it.
-  const fs::file_status stale = fs::symlink_status(temp, ec);
-  if (fs::is_regular_file(stale) || fs::is_symlink(stale)) fs::remove(temp, ec);
-  if (!write_all(temp, level_bytes(level))) return error_at(LevelError::Kind::WriteFailed, name);
-
-  fs::rename(temp, path, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return error_at(LevelError::Kind::WriteFailed, name);
-  }
-  return std::nullopt;
+  return error_at(LevelError::Kind::WriteFailed, name);
 }
 
 Result<std::string, LevelError> read_level_author(const fs::path& path) {

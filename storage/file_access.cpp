@@ -1,0 +1,74 @@
+#include "storage/file_access.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+namespace drippo {
+namespace fs = std::filesystem;
+namespace {
+
+bool write_new_file(const fs::path& path, std::span<const std::uint8_t> bytes) {
+  // "x": never open something already there, such as a link planted under the
+  // temporary's name, which would have us overwrite another file.
+  std::FILE* f = std::fopen(path.c_str(), "wbx");
+  if (!f) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool flushed = std::fflush(f) == 0;
+  const bool closed = std::fclose(f) == 0;
+  if (written && flushed && closed) return true;
+  std::error_code ignored;
+  fs::remove(path, ignored);
+  return false;
+}
+
+}  // namespace
+
+Result<std::vector<std::uint8_t>, ReadFailure> read_file_part(const fs::path& path, std::size_t offset,
+                                                              std::size_t count) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (st.type() == fs::file_type::not_found) return ReadFailure::Missing;
+  if (ec) return ReadFailure::Unreadable;
+  // Only a regular file: reading a named pipe put there would block the game.
+  if (st.type() != fs::file_type::regular) return ReadFailure::NotAFile;
+
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ReadFailure::Unreadable;
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec) return ReadFailure::Unreadable;
+  if (size <= offset) return std::vector<std::uint8_t>{};
+  in.seekg(static_cast<std::streamoff>(offset));
+  std::vector<std::uint8_t> bytes(count);
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
+  if (in.bad()) return ReadFailure::Unreadable;
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+std::optional<WriteFailure> replace_file(const fs::path& path, std::span<const std::uint8_t> bytes) {
+  std::error_code ec;
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (!fs::is_directory(folder, ec)) return WriteFailure::FolderMissing;
+  const fs::file_status target = fs::symlink_status(path, ec);
+  if (fs::exists(target) && !fs::is_regular_file(target) && !fs::is_symlink(target)) {
+    return WriteFailure::TargetNotAFile;
+  }
+
+  fs::path temp = path;
+  temp += ".tmp";
+  // A temporary left by an interrupted write is ours to replace; anything else
+  // under that name is not, and the write fails without touching it.
+  const fs::file_status stale = fs::symlink_status(temp, ec);
+  if (fs::is_regular_file(stale) || fs::is_symlink(stale)) fs::remove(temp, ec);
+  if (!write_new_file(temp, bytes)) return WriteFailure::WriteFailed;
+
+  fs::rename(temp, path, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    return WriteFailure::WriteFailed;
+  }
+  return std::nullopt;
+}
+
+}  // namespace drippo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "storage/slot_file.h"
+
+namespace drippo {
+
+// The two ways the game touches a file on disk, shared by the level, score
+// and settings files so that every one of them gets the same care.
+
+enum class ReadFailure {
+  Missing,
+  NotAFile,  // a folder, a pipe or a device stands where the file should be
+  Unreadable,
+};
+
+// Up to `count` bytes from `offset`, and never more however large the file is.
+// Empty when the file ends before `offset`.
+Result<std::vector<std::uint8_t>, ReadFailure> read_file_part(const std::filesystem::path& path,
+                                                              std::size_t offset, std::size_t count);
+
+enum class WriteFailure {
+  FolderMissing,
+  TargetNotAFile,  // a folder or a device has the file's name
+  WriteFailed,
+};
+
+// Writes a temporary file beside the target and renames it over the target,
+// so a failed write never leaves a broken file nor loses the previous one.
+// The folder must already exist.
+std::optional<WriteFailure> replace_file(const std::filesystem::path& path,
+                                         std::span<const std::uint8_t> bytes);
+
+}  // namespace drippo

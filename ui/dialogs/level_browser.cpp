@@ -1,0 +1,205 @@
+#include "ui/dialogs/level_browser.h"
+
+#include <filesystem>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "storage/level_catalogue.h"
+#include "storage/level_procedures.h"
+#include "storage/score_file.h"
+#include "ui/main/picture_widget.h"
+#include "ui/main/twips.h"
+
+namespace drippo::ui {
+
+namespace {
+
+constexpr TwipRect dialog_size{0, 0, 7305, 4995};
+
+struct Caption {
+  const char* french;
+  const char* english;
+};
+
+// Any langue other than 0 and 1 keeps the French of the window's design.
+QString pick(std::int16_t langue, const Caption& c) {
+  return QString::fromUtf8(langue == 1 ? c.english : c.french);
+}
+
+// A hidden spot on the workman.
+class HotSpot : public QWidget {
+ public:
+  HotSpot(QWidget* parent, std::function<void()> on_click) : QWidget(parent), on_click_(std::move(on_click)) {}
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent*) override { on_click_(); }
+
+ private:
+  std::function<void()> on_click_;
+};
+
+// An oval outline, for the speech bubble around the list's title.
+class Oval : public QWidget {
+ public:
+  explicit Oval(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 40, 60), 1.5));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
+};
+
+}  // namespace
+
+LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(std::move(host)) {
+  setObjectName("Form3");
+  setWindowTitle(QString());
+  setModal(true);
+  const Zoom zoom(host_.zoom);
+  setFixedSize(zoom.rect(dialog_size).size());
+  setStyleSheet("QDialog { background: white; }");
+  const int font_px = std::max(8, qRound(13 * zoom.factor()));
+  auto at = [&](QWidget* w, TwipRect r) { w->setGeometry(zoom.rect(r)); };
+
+  auto* image1 = new PictureWidget(host_.art, Art::BrowserWorkman, this);
+  image1->setObjectName("Image1");
+  at(image1, {0, 0, 4800, 5010});
+  auto* image2 = new PictureWidget(host_.art, Art::BrowserPanel, this);
+  image2->setObjectName("Image2");
+  at(image2, {4800, 1020, 2520, 3975});
+  for (TwipRect r : {TwipRect{2640, 120, 3975, 735}, TwipRect{2040, 600, 255, 255}, TwipRect{1560, 840, 135, 135}}) {
+    at(new Oval(this), r);
+  }
+
+  const std::int16_t langue = host_.langue;
+  QFont bold = font();
+  bold.setPixelSize(font_px);
+  bold.setBold(true);
+  auto label = [&](const char* name, TwipRect r, const QString& text, const char* colour) {
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    l->setFont(bold);
+    l->setStyleSheet(QString("QLabel { color: %1; background: transparent; }").arg(colour));
+    at(l, r);
+    return l;
+  };
+  label1_ = label("Label1", {2760, 360, 3735, 255}, pick(langue, {"Tableaux disponibles :", "Available levels :"}),
+                  "black");
+  label("Label2", {5280, 1560, 2295, 255}, pick(langue, {"Auteur du tableau :", "Level's author :"}), "#ffd400");
+  label("Label4", {5280, 2280, 2535, 255}, pick(langue, {"Score du tableau (%):", "Level's score (%):"}),
+        "#ffd400");
+  auto box = [&](const char* name, TwipRect r) {
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    QFont f = font();
+    f.setPixelSize(font_px);
+    l->setFont(f);
+    l->setStyleSheet("QLabel { background: white; color: black; border: 1px solid black; padding-left: 2px; }");
+    at(l, r);
+    return l;
+  };
+  label3_ = box("Label3", {5280, 1920, 1935, 255});
+  label5_ = box("Label5", {5280, 2640, 1935, 255});
+
+  file1_ = new QListWidget(this);
+  file1_->setObjectName("File1");
+  QFont list_font = font();
+  list_font.setPixelSize(font_px);
+  file1_->setFont(list_font);
+  at(file1_, {1440, 1680, 2655, 3150});
+
+  auto button = [&](const char* name, TwipRect r, const QString& text) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(name);
+    QFont f = font();
+    f.setPixelSize(font_px);
+    b->setFont(f);
+    at(b, r);
+    return b;
+  };
+  auto* command4 = button("Command4", {5280, 3000, 1935, 375}, pick(langue, {"Stat de ce tab à 0", "Reset level's score"}));
+  auto* command3 = button("Command3", {5280, 3480, 1935, 375}, pick(langue, {"Effacer ce tableau", "Delete level"}));
+  auto* command2 = new PictureButton(host_.art, Art::Cross, this);
+  command2->setObjectName("Command2");
+  at(command2, {5280, 4080, 855, 735});
+  auto* command1 = new PictureButton(host_.art, Art::CheckMark, this);
+  command1->setObjectName("Command1");
+  at(command1, {6360, 4080, 855, 735});
+
+  auto* image3 = new HotSpot(this, [this] { label1_->setText("Stop pinching my bottom baby Brim :)))"); });
+  image3->setObjectName("Image3");
+  at(image3, {240, 2160, 375, 375});
+
+  connect(file1_, &QListWidget::currentRowChanged, this, &LevelBrowser::on_selected);
+  connect(file1_, &QListWidget::itemDoubleClicked, this, &LevelBrowser::on_load);
+  connect(command1, &QPushButton::clicked, this, &LevelBrowser::on_load);
+  connect(command2, &QPushButton::clicked, this, &QDialog::reject);
+  connect(command3, &QPushButton::clicked, this, &LevelBrowser::on_delete);
+  connect(command4, &QPushButton::clicked, this, &LevelBrowser::on_reset_score);
+
+  refresh_list();
+}
+
+QString LevelBrowser::selected_file() const {
+  const QListWidgetItem* item = file1_->currentItem();
+  return item != nullptr && item->isSelected() ? item->text() : QString();
+}
+
+void LevelBrowser::refresh_list() {
+  const QSignalBlocker quiet(file1_);
+  file1_->clear();
+  for (const std::string& name : list_level_files(host_.folder.tab())) {
+    file1_->addItem(QString::fromStdString(name));
+  }
+  file1_->setCurrentRow(-1);
+}
+
+void LevelBrowser::on_selected() {
+  const QString file = selected_file();
+  if (file.isEmpty()) return;
+  const auto author = lire_entete(host_.folder, file.toStdString());
+  label3_->setText(author.ok() ? QString::fromStdString(author.value()) : QString());
+  label5_->setText(QString::fromStdString(lire_score(host_.folder, file.toStdString())));
+}
+
+void LevelBrowser::on_load() {
+  const QString file = selected_file();
+  if (file.isEmpty()) return;
+  // A level that cannot be loaded keeps the browser open, to choose another.
+  if (host_.load(file)) accept();
+}
+
+void LevelBrowser::on_delete() {
+  QString question;
+  if (host_.langue == 0) question = QString::fromUtf8("Etes vous certain de vouloir definitivement effacer ce tableau?");
+  else if (host_.langue == 1) question = "Do you really want to delete this level?";
+  else return;  // no question in another language, so no deletion
+  if (!host_.questions.ask_yes_no(this, question)) return;
+  const std::string file = selected_file().toStdString();
+  if (!file.empty()) {
+    // Whatever cannot be deleted is left as it is.
+    std::error_code ignored;
+    if (const auto level = host_.folder.level_path(file)) std::filesystem::remove(*level, ignored);
+    if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
+  }
+  refresh_list();
+}
+
+void LevelBrowser::on_reset_score() {
+  const std::string file = selected_file().toStdString();
+  if (!file.empty()) {
+    std::error_code ignored;
+    if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
+  }
+  label5_->setText("0");
+}
+
+}  // namespace drippo::ui

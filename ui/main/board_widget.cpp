@@ -1,0 +1,86 @@
+#include "ui/main/board_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include "ui/main/twips.h"
+
+namespace drippo::ui {
+
+namespace {
+// A cell, in twips.
+constexpr double cell_width_twips = 495;
+constexpr double cell_height_twips = 540;
+
+// The index k whose [edge(k), edge(k + 1)) holds pixel x; edges are rounded,
+// so the first guess may be one off.
+template <class Edge>
+int index_of(int x, double pitch, int count, Edge edge) {
+  int k = static_cast<int>(x / pitch);
+  if (k > 0 && edge(k) > x) --k;
+  if (edge(k + 1) <= x) ++k;
+  return k >= 0 && k < count ? k : -1;
+}
+}  // namespace
+
+BoardWidget::BoardWidget(const Game& game, ArtBook& art, QWidget* parent)
+    : QWidget(parent), game_(game), art_(art) {
+  setObjectName("Picture1");
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+double BoardWidget::cell_width() const { return cell_width_twips / twips_per_pixel * zoom_; }
+double BoardWidget::cell_height() const { return cell_height_twips / twips_per_pixel * zoom_; }
+int BoardWidget::column_edge(int k) const { return qRound(k * cell_width()); }
+int BoardWidget::row_edge(int k) const { return qRound(k * cell_height()); }
+
+QRect BoardWidget::cell_rect(int i) const {
+  if (!is_cell(i)) return {};
+  const int col = i % nb_colonnes;
+  const int row = i / nb_colonnes;
+  return QRect(column_edge(col), row_edge(row), column_edge(col + 1) - column_edge(col),
+               row_edge(row + 1) - row_edge(row));
+}
+
+int BoardWidget::cell_at(QPoint pos) const {
+  if (pos.x() < 0 || pos.y() < 0) return -1;
+  const int col = index_of(pos.x(), cell_width(), nb_colonnes, [this](int k) { return column_edge(k); });
+  const int row = index_of(pos.y(), cell_height(), nb_lignes, [this](int k) { return row_edge(k); });
+  if (col < 0 || row < 0) return -1;
+  return row * nb_colonnes + col;
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.fillRect(event->rect(), QColor(0x2b, 0x4a, 0x6f));
+  if (!game_.cells_shown()) return;
+  const qreal dpr = devicePixelRatioF();
+  for (int i = 0; i <= derniere_case; ++i) {
+    const QRect r = cell_rect(i);
+    if (!r.intersects(event->rect())) continue;
+    p.drawPixmap(r, art_.piece(game_.shown_picture(i), r.size(), dpr));
+  }
+  const int lit = game_.highlighted_cell();
+  if (is_cell(lit)) {
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cell_rect(lit).adjusted(0, 0, -1, -1));
+  }
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+  const int i = cell_at(event->position().toPoint());
+  if (i >= 0) emit cell_pressed(i, event->button());
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  emit mouse_moved(event->globalPosition().toPoint(), event->modifiers(), event->buttons());
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  emit mouse_released(event->globalPosition().toPoint(), event->button());
+}
+
+}  // namespace drippo::ui

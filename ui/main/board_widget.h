@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include "game/game.h"
+#include "ui/art/art_book.h"
+
+namespace drippo::ui {
+
+// The board: 228 painted cells edge to edge, as the game says they look.
+class BoardWidget : public QWidget {
+  Q_OBJECT
+ public:
+  BoardWidget(const Game& game, ArtBook& art, QWidget* parent);
+
+  // The one pixel-to-cell rule of the window: -1 outside the cells.
+  int cell_at(QPoint pos) const;
+  QRect cell_rect(int i) const;
+  QPoint cell_center(int i) const { return cell_rect(i).center(); }
+
+  void repaint_cell(int i) { update(cell_rect(i)); }
+  // The window's zoom: a cell is 495 x 540 twips.
+  void set_zoom(double zoom) { zoom_ = zoom; }
+
+ signals:
+  void cell_pressed(int cell, Qt::MouseButton button);
+  void mouse_moved(QPoint global_pos, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+  void mouse_released(QPoint global_pos, Qt::MouseButton button);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  double cell_width() const;
+  double cell_height() const;
+
+  // The left (or top) pixel edge of column (or row) k.
+  int column_edge(int k) const;
+  int row_edge(int k) const;
+
+  const Game& game_;
+  ArtBook& art_;
+  double zoom_ = 1.0;
+};
+
+}  // namespace drippo::ui

@@ -1,0 +1,170 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "audio/audio_output.h"
+#include "game/game.h"
+#include "storage/program_folder.h"
+#include "ui/art/art_book.h"
+#include "ui/main/envelope_bounce.h"
+#include "ui/main/questions.h"
+#include "ui/main/twips.h"
+
+namespace drippo::ui {
+
+class BoardWidget;
+class DragController;
+class PaletteWidget;
+class PictureWidget;
+class SpeechBubble;
+class WindowView;
+
+// Where the main window finds what it does not own: the program folder, the
+// score files and level list, the loudspeakers, the questions and dialogs.
+struct MainWindowServices {
+  ProgramFolder folder;
+  ScoreRecorder& scores;
+  LevelCatalogue& levels;
+  AudioOutput& audio;
+  Questions& questions;
+};
+
+// The game's only main window: board, palette, side panel, welcome screen.
+// It forwards what the player does to the game and shows what the game says.
+class MainWindow : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  Game& game() { return *game_; }
+  const ProgramFolder& folder() const { return services_.folder; }
+  Questions& questions() { return services_.questions; }
+  // Dialogs default to the real ones; tests may put their own.
+  void set_dialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+
+  ArtBook& art() { return art_; }
+  double zoom_factor() const { return zoom_.factor(); }
+  BoardWidget& board() { return *board_; }
+  PaletteWidget& palette() { return *palette_; }
+  PaletteWidget& editor_palette() { return *editor_palette_; }
+
+  // Loads a level of the levels folder as the game's mode says; on failure
+  // the player is told why and the board stays as it was.
+  bool load_level(const QString& file_name);
+
+  // The welcome text and the captions of the language.
+  void apply_captions();
+
+  // Everything the game decides about what is shown: re-read it.
+  void sync_from_game();
+  void show_text(Field field, const std::string& text);
+  void show_stock(int piece, const std::string& text);
+  void show_explosion(int cell);
+  void hide_explosion();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Construction, by area of the window.
+  void build_board_area();
+  void build_palette();
+  void build_side_panel();
+  void build_editor_panel();
+  void build_timers();
+  QLabel* add_label(const QString& name, const TwipRect& where, const QString& text, double font_px);
+  QLineEdit* add_box(const QString& name, const TwipRect& where, QWidget* parent = nullptr);
+  QPushButton* add_picture_button(const QString& name, const TwipRect& where, Art art, QWidget* parent = nullptr);
+  void place(QWidget* widget, const TwipRect& where, double font_px = 0);
+  void relayout();
+
+  // Play flow.
+  bool may_discard_unsaved();
+  void on_play();
+  void on_new_level();
+  void on_load_for_editing();
+  void on_save();
+  void on_options();
+  void on_help(bool about);
+  void on_title_clicked();
+  void on_restart();
+  void on_envelope_tick();
+  void on_music_tick();
+  void sync_timers();
+
+  // Mouse on the board and the palettes.
+  void on_cell_pressed(int cell, Qt::MouseButton button);
+  void on_board_mouse_moved(QPoint global_pos, Qt::KeyboardModifiers modifiers);
+  void on_palette_pressed(int piece);
+  void on_mouse_released(QPoint global_pos, Qt::MouseButton button);
+  void on_drag_moved(QPoint global_pos);
+
+  // Hover help.
+  void describe_button(QWidget* button);
+
+  MainWindowServices services_;
+  ArtBook art_;
+  std::unique_ptr<WindowView> view_;
+  std::unique_ptr<Game> game_;
+  std::unique_ptr<Dialogs> standard_dialogs_;
+  Dialogs* dialogs_ = nullptr;
+  std::unique_ptr<DragController> drag_;
+  EnvelopeBounce envelope_;
+
+  struct Placed {
+    QWidget* widget;
+    TwipRect where;
+    double font_px;
+  };
+  std::vector<Placed> placed_;
+  Zoom zoom_;
+  int envelope_starts_seen_ = 0;
+  bool musique_ = true;
+  bool cells_shown_ = true;
+
+  BoardWidget* board_ = nullptr;
+  PaletteWidget* palette_ = nullptr;
+  PaletteWidget* editor_palette_ = nullptr;
+  PictureWidget* image3_ = nullptr;
+  PictureWidget* image4_ = nullptr;
+  PictureWidget* image5_ = nullptr;
+  QLabel* accueil_ = nullptr;
+  PictureWidget* enveloppe_ = nullptr;
+  PictureWidget* expl_ = nullptr;
+  QLabel* labelpause_ = nullptr;
+  QLabel* label19_ = nullptr;
+  QLabel* label8_ = nullptr;
+  QLabel* label9_ = nullptr;
+  QLabel* label10_ = nullptr;
+  QLineEdit* text_temps_ = nullptr;
+  QLineEdit* text_eau_ = nullptr;
+  QLineEdit* texte_score_ = nullptr;
+  QPushButton* command1_ = nullptr;
+  QPushButton* command2_ = nullptr;
+  QPushButton* command7_ = nullptr;
+  QPushButton* command8_ = nullptr;
+  QLabel* label_bouton_ = nullptr;
+  SpeechBubble* bubble_ = nullptr;
+  QLabel* comment_ = nullptr;
+  PictureWidget* command5_ = nullptr;
+  QWidget* outils_ = nullptr;
+  QPushButton* command3_ = nullptr;
+  QPushButton* command4_ = nullptr;
+  std::vector<QLineEdit*> nombre_type_;  // indexed by piece code; 0 unused
+  QTimer* timer_eau_ = nullptr;
+  QTimer* timer_rebour_ = nullptr;
+  QTimer* timer_enveloppe_ = nullptr;
+  QTimer* timer_ziq_ = nullptr;
+};
+
+}  // namespace drippo::ui

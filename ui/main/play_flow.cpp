@@ -1,0 +1,78 @@
+// The play flow of the main window: choosing a level, the countdown's timers,
+// pause, restart, the envelope after a game, and the buttons that open dialogs.
+#include "storage/level_procedures.h"
+#include "ui/main/board_widget.h"
+#include "ui/main/main_window.h"
+#include "ui/main/picture_widget.h"
+
+namespace drippo::ui {
+
+namespace {
+constexpr TwipRect envelope_size{0, 0, 1395, 690};
+}
+
+bool MainWindow::may_discard_unsaved() {
+  if (game_->tableau_sauve()) return true;
+  const std::int16_t langue = game_->langue();
+  if (langue == 0) {
+    return questions().ask_yes_no(this, QString::fromUtf8(
+        "Le tableau en cours d'édition n'est pas sauvé. Si vous continuez, vous allez le perdre. "
+        "Voulez-vous continuer?"));
+  }
+  if (langue == 1) {
+    return questions().ask_yes_no(this, "Your level in not saved. Do you really want to continue and loose it?");
+  }
+  return false;
+}
+
+bool MainWindow::load_level(const QString& file_name) {
+  if (auto error = lire_tableau(*game_, folder(), file_name.toStdString())) {
+    questions().tell(this, QString::fromStdString(error->message(game_->langue())));
+    return false;
+  }
+  return true;
+}
+
+void MainWindow::on_play() {
+  if (!may_discard_unsaved()) return;
+  game_->set_mode_jeu("jouer");
+  dialogs_->open_level_browser();
+}
+
+void MainWindow::on_new_level() {
+  if (!may_discard_unsaved()) return;
+  game_->nouveau_tableau();
+}
+
+void MainWindow::on_load_for_editing() {
+  if (!may_discard_unsaved()) return;
+  game_->set_mode_jeu("charger");
+  dialogs_->open_level_browser();
+}
+
+void MainWindow::on_save() { dialogs_->open_save_dialog(); }
+
+void MainWindow::on_options() { dialogs_->open_options(); }
+
+void MainWindow::on_help(bool about) { dialogs_->open_help(about); }
+
+void MainWindow::on_title_clicked() { game_->toggle_pause(); }
+
+void MainWindow::on_restart() {
+  // The level's file is read again; if it is gone or broken the player is
+  // told so and the board stays as it is.
+  load_level(QString::fromStdString(game_->nom_tableau()));
+}
+
+void MainWindow::on_envelope_tick() {
+  if (!game_->envelope_moving()) return;
+  envelope_.step();
+  enveloppe_->setGeometry(
+      zoom_.rect({envelope_.left(), envelope_.top(), envelope_size.width, envelope_size.height}));
+}
+
+void MainWindow::on_music_tick() {
+  if (musique_ && !services_.audio.music_playing()) services_.audio.next_track();
+}
+
+}  // namespace drippo::ui

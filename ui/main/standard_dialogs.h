@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/main/questions.h"
+
+namespace drippo::ui {
+
+class MainWindow;
+
+// The real dialogs, opened modally over the main window.
+class StandardDialogs : public Dialogs {
+ public:
+  explicit StandardDialogs(MainWindow& window) : window_(window) {}
+
+  void open_level_browser() override;
+  void open_save_dialog() override;
+  void open_options() override;
+  void open_help(bool about_page) override;
+
+ private:
+  void not_yet(const char* french, const char* english);
+  MainWindow& window_;
+};
+
+}  // namespace drippo::ui
