@@ -58,8 +58,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
   dialogs_ = standard_dialogs_.get();
 
   build_board_area();
-  build_palette();
   build_side_panel();
+  build_palette();  // after the side panel: the strip's last pieces lie over it
   build_editor_panel();
   build_timers();
   drag_ = std::make_unique<DragController>(*this, art_);
@@ -204,11 +204,11 @@ void MainWindow::build_side_panel() {
 
   label19_ = add_label("Label19", {9360, 120, 2415, 615}, "Drippo", title_font);
   label19_->setAlignment(Qt::AlignCenter);
-  label19_->setStyleSheet("QLabel { color: #ffffff; font-weight: bold; }");
+  label19_->setStyleSheet("QLabel { color: #8a3b12; font-weight: bold; }");
   label19_->installEventFilter(this);
   label19_->setMouseTracking(true);
 
-  const QString caption_style = "QLabel { color: #ffffff; font-weight: bold; }";
+  const QString caption_style = "QLabel { color: #13315c; font-weight: bold; }";
   label8_ = add_label("Label8", {9555, 840, 1365, 225}, QString(), small_font);
   label9_ = add_label("Label9", {9555, 1200, 1365, 225}, QString(), small_font);
   label10_ = add_label("Label10", {9555, 1560, 1365, 225}, QString(), small_font);
@@ -230,7 +230,7 @@ void MainWindow::build_side_panel() {
 
   label_bouton_ = add_label("label_bouton", {9480, 2900, 2200, 375}, QString(), small_font);
   label_bouton_->setAlignment(Qt::AlignCenter);
-  label_bouton_->setStyleSheet("QLabel { color: #fff6c8; font-weight: bold; }");
+  label_bouton_->setStyleSheet("QLabel { color: #13315c; font-weight: bold; }");
 
   bubble_ = new SpeechBubble(this);
   place(bubble_, {9450, 4200, 2295, 1095});

@@ -1,0 +1,41 @@
+// drippo-screenshot: the main window in the middle of a game, as a PNG, for
+// the documentation. Plays the first shipped level with its two diagonals.
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+
+#include "storage/level_catalogue.h"
+#include "game/null_ports.h"
+#include "storage/score_file.h"
+#include "ui/main/board_widget.h"
+#include "ui/main/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    qWarning("usage: drippo-screenshot PROGRAM_FOLDER OUT.png");
+    return 2;
+  }
+  const drippo::ProgramFolder folder(QDir(argv[1]).filesystemAbsolutePath());
+  drippo::NoScores scores;  // a screenshot records nothing
+  drippo::FolderLevelCatalogue levels(folder);
+  drippo::SilentAudio audio;
+  drippo::ui::MessageBoxQuestions questions;
+  drippo::ui::MainWindow window({folder, scores, levels, audio, questions});
+  window.resize(1178, 785);  // 150 %
+  window.show();
+
+  drippo::Game& game = window.game();
+  game.set_mode_jeu("jouer");
+  if (!window.load_level("Premiers pas.tab")) return 1;
+  for (int cell : {79, 97}) {
+    game.palette_mouse_down(drippo::piece::diagonale_gauche);
+    game.drop_on_cell(cell);
+  }
+  game.palette_mouse_down(drippo::piece::brique);
+  game.start_water();
+  for (int tick = 0; tick < 24; ++tick) game.timer_eau_Timer();
+  game.hover_cell(209 + 1);
+  QApplication::processEvents();
+  return window.grab().save(argv[2]) ? 0 : 1;
+}
