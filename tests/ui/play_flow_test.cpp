@@ -90,24 +90,49 @@ TEST_F(PlayFlowTest, RestartReloadsTheLevelAndAMissingLevelIsReported) {
   EXPECT_EQ(window_->game().cell(100).piece, piece::brique);
 }
 
-TEST_F(PlayFlowTest, AWinIsRecordedAndTheEnvelopeBouncesToTheAboutPage) {
+TEST_F(PlayFlowTest, AWinIsRecordedAndShownInTheBrowser) {
   put_level("gagne.tab", "time: 1\nwater: 10", glass_under_source);
-  ScriptedDialogs dialogs;
-  window_->set_dialogs(&dialogs);
   play("gagne.tab");
   timer("timer_eau")->setInterval(1);
   run_countdown();
   QTRY_COMPARE_WITH_TIMEOUT(text_of("comment"), QString::fromUtf8("Partie gagnée!"), 5000);
   EXPECT_EQ(text_of("texte_score"), "100");
   EXPECT_FALSE(timer("timer_eau")->isActive());
-  EXPECT_EQ(lire_score(folder_, "gagne.tab"), "100");
 
+  // The envelope bounces from the top-left corner, and opens the About page.
   auto* envelope = find<QWidget>("image_enveloppe");
   EXPECT_TRUE(envelope->isVisible());
   const QPoint start = envelope->pos();
   QTRY_VERIFY(envelope->pos().x() > start.x() && envelope->pos().y() > start.y());
+  ScriptedDialogs dialogs;
+  window_->set_dialogs(&dialogs);
   QTest::mouseClick(envelope, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(dialogs.opened, QStringList({"about"}));
+  window_->set_dialogs(nullptr);
+
+  // The flag during a finished game asks nothing; the browser shows the score.
+  QString shown_score;
+  QTimer::singleShot(0, [&] {
+    auto* browser = QApplication::activeModalWidget();
+    if (browser == nullptr) return;
+    browser->findChild<QListWidget*>("File1")->setCurrentRow(0);
+    shown_score = browser->findChild<QLabel*>("Label5")->text();
+    QTest::mouseClick(browser->findChild<QWidget*>("Command2"), Qt::LeftButton);
+  });
+  click("Command1");
+  EXPECT_TRUE(questions_.asked.isEmpty());
+  EXPECT_EQ(shown_score, "100");
+}
+
+TEST_F(PlayFlowTest, HoveringTheCharacterOffersARestart) {
+  put_level("un.tab", "time: 50\nwater: 10", {});
+  play("un.tab");
+  QTest::mouseMove(find<QWidget>("command5"));
+  EXPECT_EQ(text_of("comment"), "Recommencer.");
+  window_->game().set_langue(1);
+  QTest::mouseMove(find<QWidget>("Label19"));
+  QTest::mouseMove(find<QWidget>("command5"));
+  EXPECT_EQ(text_of("comment"), "Restart this level.");
 }
 
 TEST_F(PlayFlowTest, LeavingUnsavedEditorWorkAsksFirst) {

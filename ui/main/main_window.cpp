@@ -81,6 +81,8 @@ MainWindow::~MainWindow() {
   for (QTimer* t : {timer_eau_, timer_rebour_, timer_enveloppe_, timer_ziq_}) t->stop();
 }
 
+void MainWindow::set_dialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : standard_dialogs_.get(); }
+
 void MainWindow::place(QWidget* widget, const TwipRect& where, double font_px) {
   placed_.push_back({widget, where, font_px});
 }

@@ -47,8 +47,9 @@ class MainWindow : public QWidget {
   Game& game() { return *game_; }
   const ProgramFolder& folder() const { return services_.folder; }
   Questions& questions() { return services_.questions; }
-  // Dialogs default to the real ones; tests may put their own.
-  void set_dialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+  // Dialogs default to the real ones; tests may put their own (nothing puts
+  // the real ones back).
+  void set_dialogs(Dialogs* dialogs);
 
   ArtBook& art() { return art_; }
   double zoom_factor() const { return zoom_.factor(); }
