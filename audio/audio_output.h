@@ -10,6 +10,10 @@ class AudioOutput {
  public:
   virtual ~AudioOutput() = default;
   virtual void play_effect(Sound sound) = 0;
+  // Whether next_track may start a tune. A tune already playing goes on to
+  // its end: switching music off in the options stops nothing until OK,
+  // which then calls stop_music.
+  virtual void set_music_on(bool on) = 0;
   virtual void next_track() = 0;  // another music file, when music is on
   virtual void stop_music() = 0;
   virtual bool music_playing() const = 0;
@@ -18,6 +22,7 @@ class AudioOutput {
 class SilentAudio : public AudioOutput {
  public:
   void play_effect(Sound) override {}
+  void set_music_on(bool) override {}
   void next_track() override {}
   void stop_music() override {}
   bool music_playing() const override { return false; }

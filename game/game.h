@@ -7,6 +7,7 @@
 
 #include "game/board_arrays.h"
 #include "game/cellule.h"
+#include "game/editor_history.h"
 #include "game/game_view.h"
 #include "game/level_data.h"
 #include "game/messages.h"
@@ -152,6 +153,19 @@ class Game {
   void reprendre_piece(int i);
   bool teleporter_limit_reached() const;
 
+  // ---- The editor's undo and redo --------------------------------------
+  // Typing in the stock, time and water boxes of the editor.
+  void edit_stock(int t, const std::string& text);
+  void edit_time(const std::string& text);
+  void edit_water(const std::string& text);
+  // A sweep with SHIFT or CTRL held: everything it changes is one step.
+  void begin_sweep() { history_.begin_group(); }
+  void end_sweep() { history_.end_group(); }
+  bool undo();  // false when there is nothing to undo
+  bool redo();
+  bool can_undo() const { return mode_edition_ && history_.can_undo(); }
+  bool can_redo() const { return mode_edition_ && history_.can_redo(); }
+
   // ---- Hover --------------------------------------------------------------
   // The mouse rests on cell i (the hover part of the board's mouse-move).
   void hover_cell(int i);
@@ -192,6 +206,9 @@ class Game {
   }
 
   // Editor bookkeeping.
+  EditorSnapshot editor_snapshot() const;
+  void restore(const EditorSnapshot& s);
+  void remember_board_change();
   void recount_goals();
   void after_editor_change();
   bool take_from_stock(int t);
@@ -258,6 +275,8 @@ class Game {
   int case_depart_ = 0;
   int highlighted_cell_ = -1;
   int case_survolee_ = -1;
+
+  EditorHistory history_;
 };
 
 }  // namespace drippo

@@ -12,6 +12,7 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   montrer_accueil(false);
   animer_enveloppe(false);
   retenues_.clear();
+  history_.clear();
   view_.start_next_music();
   set_comment("");
   mode_edition_ = editing;
@@ -54,6 +55,7 @@ void Game::nouveau_tableau() {
   animer_enveloppe(false);
   mode_edition_ = true;
   retenues_.clear();
+  history_.clear();
   tableau_sauve_ = false;
   playing_set_shown_ = false;
   fields_locked_ = false;
@@ -91,6 +93,7 @@ LevelData Game::level_for_saving(const std::string& author) {
 
 void Game::level_saved(const std::string& name) {
   tableau_sauve_ = true;
+  history_.clear();  // undo never reaches back past a save
   nom_tableau_ = name + ".tab";
   view_.show_text(Field::Title, nom_tableau_);
   view_.state_changed();

@@ -92,6 +92,7 @@ void Game::poser_piece(int i) {
     set_highlight(-1);
     return;
   }
+  remember_board_change();
   const CellRef c(plateau_, i);
   c.piece = static_cast<std::int16_t>(type_glisse_);
   if (is_goal(c.piece)) c.besoin = goal_need(c.piece);
@@ -119,6 +120,7 @@ bool Game::drop_on_cell(int i) {
       return false;
     }
   }
+  remember_board_change();
   const CellRef c(plateau_, i);
   c.piece = static_cast<std::int16_t>(type_glisse_);
   // A goal set down in the editor starts empty, whatever its cell held.
@@ -147,6 +149,7 @@ void Game::reprendre_piece(int i) {
   if (!is_cell(i) || in_tick_) return;
   const CellRef c(plateau_, i);
   if (c.modifiable <= 0) return;
+  remember_board_change();
   if (c.piece != piece::vide && is_valid_piece(c.piece)) {
     // "99" is the editor's unlimited stock: never raised past it.
     const std::string& box = stock(c.piece);

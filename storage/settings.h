@@ -32,7 +32,7 @@ struct ReglageDecl {
 inline constexpr std::array<ReglageDecl, 4> reglages_declares{{
     {"bruitages", -1, {-1, 0}, [](std::int16_t v) { return v; }},
     // The water timer's interval in ms: 0 or less would stop the water for
-    // good, which is what a missing file used to give.
+    // good, and a file of zeros holds 0.
     {"difficulte", 100, {100, 200}, [](std::int16_t v) { return v > 0 ? v : std::int16_t{100}; }},
     // The captions are English for any value but 0, while some messages show
     // nothing unless it is 0 or 1: any other value is English everywhere.

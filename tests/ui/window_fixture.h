@@ -72,6 +72,9 @@ class WindowTest : public ::testing::Test {
     window_ = std::make_unique<MainWindow>(MainWindowServices{folder_, *scores_, *levels_, audio_, questions_});
     window_->resize(785, 523);  // 100 %: one pixel is 15 twips
     window_->show();
+    // Its keyboard shortcuts work only in the active window.
+    window_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
   }
   ~WindowTest() override {
     window_.reset();

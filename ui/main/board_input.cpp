@@ -40,6 +40,13 @@ void MainWindow::on_board_mouse_moved(QPoint global_pos, Qt::KeyboardModifiers m
   if (cell < 0) return;
   // The keyboard state must be exactly SHIFT or exactly CTRL.
   const Qt::KeyboardModifiers keys = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  // A sweep with one key held is one step for the editor's undo.
+  const bool sweeping = keys == Qt::ShiftModifier || keys == Qt::ControlModifier;
+  if (sweep_keys_ != keys) {
+    game_->end_sweep();
+    if (sweeping) game_->begin_sweep();
+    sweep_keys_ = keys;
+  }
   if (keys == Qt::ShiftModifier && game_->cell(cell).piece == piece::vide) game_->poser_piece(cell);
   if (keys == Qt::ControlModifier) {
     game_->reprendre_piece(cell);

@@ -1,6 +1,8 @@
 // What lies under the mouse: the description of each button, the pointer
 // shapes, and the title that pauses the game.
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include "ui/main/main_window.h"
@@ -44,6 +46,16 @@ void MainWindow::describe_button(QWidget* button) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr) return QWidget::eventFilter(watched, event);
+  // The window's undo and redo win over a box's own: the editor's history
+  // holds the typing in the boxes too.
+  if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(widget) != nullptr) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+      event->ignore();
+      return true;
+    }
+  }
   const QString name = widget->objectName();
   if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
     if (name.startsWith("Command")) {

@@ -1,6 +1,8 @@
 #include "ui/main/main_window.h"
 
 #include <QCloseEvent>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
@@ -62,6 +64,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
   build_palette();  // after the side panel: the strip's last pieces lie over it
   build_editor_panel();
   build_timers();
+  build_undo();
+  for (int t = 1; t <= nb_types; ++t) connect_stock_box(t);
   drag_ = std::make_unique<DragController>(*this, art_);
 
   apply_captions();
@@ -116,6 +120,10 @@ QLabel* MainWindow::add_label(const QString& name, const TwipRect& where, const 
 QLineEdit* MainWindow::add_box(const QString& name, const TwipRect& where, QWidget* parent) {
   auto* box = new QLineEdit(parent ? parent : this);
   box->setObjectName(name);
+  // Counts, time and water are whole numbers: digits from the main keyboard
+  // or the keypad; editing keys work as usual and other characters are refused.
+  box->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), box));
+  box->installEventFilter(this);
   box->setAlignment(Qt::AlignCenter);
   box->setFrame(false);
   box->setStyleSheet("QLineEdit { background: white; border: 1px solid #5b6b80; padding: 0px; }");
@@ -220,6 +228,9 @@ void MainWindow::build_side_panel() {
   text_eau_ = add_box("text_eau", {10920, 1200, 615, 225});
   texte_score_ = add_box("texte_score", {10920, 1560, 495, 225});
   texte_score_->setReadOnly(true);
+  texte_score_->setValidator(nullptr);
+  connect(text_temps_, &QLineEdit::textEdited, this, [this](const QString& t) { game_->edit_time(t.toStdString()); });
+  connect(text_eau_, &QLineEdit::textEdited, this, [this](const QString& t) { game_->edit_water(t.toStdString()); });
 
   command1_ = add_picture_button("Command1", {9550, 2040, 975, 855}, Art::Flag);
   command2_ = add_picture_button("Command2", {10680, 2040, 975, 855}, Art::NewLevel);
@@ -275,6 +286,31 @@ void MainWindow::build_editor_panel() {
     nombre_type_[static_cast<std::size_t>(piece)] =
         add_box(QString("nombre_type_%1").arg(piece), {editor_lefts[k], 1680, 495, 285}, outils_);
   }
+}
+
+void MainWindow::connect_stock_box(int piece) {
+  QLineEdit* box = nombre_type_[static_cast<std::size_t>(piece)];
+  connect(box, &QLineEdit::textEdited, this,
+          [this, piece](const QString& t) { game_->edit_stock(piece, t.toStdString()); });
+}
+
+void MainWindow::build_undo() {
+  auto shortcut = [this](QKeySequence keys, void (MainWindow::*act)()) {
+    auto* s = new QShortcut(keys, this);
+    s->setContext(Qt::WindowShortcut);
+    connect(s, &QShortcut::activated, this, act);
+  };
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::on_undo);
+  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::on_redo);
+  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &MainWindow::on_redo);
+}
+
+void MainWindow::on_undo() {
+  if (game_->undo()) board_->update();
+}
+
+void MainWindow::on_redo() {
+  if (game_->redo()) board_->update();
 }
 
 void MainWindow::build_timers() {

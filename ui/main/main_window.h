@@ -83,6 +83,10 @@ class MainWindow : public QWidget {
   void build_side_panel();
   void build_editor_panel();
   void build_timers();
+  void build_undo();
+  void connect_stock_box(int piece);
+  void on_undo();
+  void on_redo();
   QLabel* add_label(const QString& name, const TwipRect& where, const QString& text, double font_px);
   QLineEdit* add_box(const QString& name, const TwipRect& where, QWidget* parent = nullptr);
   QPushButton* add_picture_button(const QString& name, const TwipRect& where, Art art, QWidget* parent = nullptr);
@@ -131,6 +135,8 @@ class MainWindow : public QWidget {
   Zoom zoom_;
   int envelope_starts_seen_ = 0;
   bool musique_ = true;
+  // The key held in the current sweep over the board, if any.
+  Qt::KeyboardModifiers sweep_keys_;
   bool cells_shown_ = true;
 
   BoardWidget* board_ = nullptr;

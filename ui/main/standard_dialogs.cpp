@@ -1,6 +1,7 @@
 #include "ui/main/standard_dialogs.h"
 
 #include "ui/dialogs/level_browser.h"
+#include "ui/dialogs/save_dialog.h"
 #include "ui/main/main_window.h"
 
 namespace drippo::ui {
@@ -19,7 +20,11 @@ void StandardDialogs::not_yet(const char* french, const char* english) {
 }
 
 void StandardDialogs::open_save_dialog() {
-  not_yet("La sauvegarde des tableaux arrive bientôt.", "Saving levels is coming soon.");
+  SaveDialog dialog(SaveDialog::Host{window_.game(), window_.folder(), window_.questions(), window_.art(),
+                                     window_.zoom_factor()},
+                    &window_);
+  dialog.exec();
+  window_.sync_from_game();
 }
 
 void StandardDialogs::open_options() {

@@ -1,0 +1,75 @@
+// The save dialog on its own.
+#include "ui/dialogs/save_dialog.h"
+#include "window_fixture.h"
+
+namespace drippo::ui::testing {
+namespace {
+
+class SaveDialogTest : public WindowTest {
+ protected:
+  std::unique_ptr<SaveDialog> open(std::optional<SaveDialog::Ramp> ramp = SaveDialog::Ramp::Blue) {
+    auto d = std::make_unique<SaveDialog>(
+        SaveDialog::Host{window_->game(), folder_, questions_, window_->art(), 1.0}, nullptr, ramp);
+    d->show();
+    return d;
+  }
+  static QString box(SaveDialog& d, const char* name) { return d.findChild<QLineEdit*>(name)->text(); }
+};
+
+TEST_F(SaveDialogTest, ProposesTheLevelsNameAndAuthor) {
+  window_->game().nouveau_tableau();
+  auto fresh = open();
+  EXPECT_EQ(box(*fresh, "text_sauvegarde"), "nouveau");
+  EXPECT_EQ(box(*fresh, "Text1"), "Anonyme");
+  EXPECT_EQ(fresh->findChild<QLabel*>("Label1")->text(), QString::fromUtf8("Donnez un nom à votre tableau :"));
+
+  put_level("niveau2.tab", "author: Lou", {});
+  window_->game().set_mode_jeu("charger");
+  ASSERT_TRUE(window_->load_level("niveau2.tab"));
+  window_->game().set_langue(1);
+  auto loaded = open();
+  EXPECT_EQ(box(*loaded, "text_sauvegarde"), "niveau2");
+  EXPECT_EQ(box(*loaded, "Text1"), "Lou");
+  EXPECT_EQ(loaded->findChild<QLabel*>("Label1")->text(), "Enter your level's name :");
+  EXPECT_EQ(loaded->findChild<QLabel*>("Label2")->text(), "What is your name :");
+  EXPECT_EQ(loaded->findChild<QLineEdit*>("text_sauvegarde")->maxLength(), 25);
+  EXPECT_EQ(loaded->findChild<QLineEdit*>("Text1")->maxLength(), 10);
+}
+
+TEST_F(SaveDialogTest, AnEmptyNameSavesNothingAndSaysNothing) {
+  window_->game().nouveau_tableau();
+  auto d = open();
+  d->findChild<QLineEdit*>("text_sauvegarde")->clear();
+  d->findChild<QLineEdit*>("Text1")->clear();
+  QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  EXPECT_TRUE(d->isVisible());
+  EXPECT_TRUE(questions_.told.isEmpty());
+  EXPECT_EQ(box(*d, "Text1"), "Anonyme");  // filled in on the way
+  EXPECT_TRUE(list_level_files(folder_.tab()).empty());
+}
+
+TEST_F(SaveDialogTest, ANameDifferingOnlyInCaseIsAnotherLevel) {
+  put_level("Niveau.tab", "author: A", {});
+  window_->game().nouveau_tableau();
+  auto d = open();
+  d->findChild<QLineEdit*>("text_sauvegarde")->setText("niveau");
+  QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  EXPECT_TRUE(questions_.asked.isEmpty());
+  EXPECT_EQ(list_level_files(folder_.tab()), (std::vector<std::string>{"Niveau.tab", "niveau.tab"}));
+}
+
+TEST_F(SaveDialogTest, TheRampsGoFromBlackToDarkRedOrBlue) {
+  using R = SaveDialog::Ramp;
+  EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 0, 144), QColor(0, 0, 0));
+  EXPECT_EQ(SaveDialog::ramp_colour(R::Blue, 0, 144), QColor(0, 0, 0));
+  EXPECT_EQ(SaveDialog::ramp_colour(R::Blue, 72, 144), QColor(0, 0, 128));  // 127.5 rounds to even
+  EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 72, 144), QColor(89, 0, 0));    // 89.25
+  EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 143, 144), QColor(177, 0, 0));  // 177.26
+  auto d = open(R::Red);
+  const QImage shot = d->grab().toImage();
+  EXPECT_EQ(QColor(shot.pixel(2, 2)).blue(), 0);
+  EXPECT_GT(QColor(shot.pixel(2, shot.height() - 2)).red(), 150);
+}
+
+}  // namespace
+}  // namespace drippo::ui::testing

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include <QDialog>
+
+#include "storage/program_folder.h"
+#include "storage/settings.h"
+#include "ui/dialogs/option_pictures.h"
+#include "ui/main/questions.h"
+
+class QPushButton;
+
+namespace drippo::ui {
+
+// The options dialog: language, music, sound effects and difficulty, each a
+// row of two buttons with a yellow marker around the current choice. A
+// choice counts at once; OK writes config.dat and reads it back, Cancel only
+// reads it back, which puts the stored values back; both then close.
+class OptionsDialog : public QDialog {
+  Q_OBJECT
+ public:
+  struct Host {
+    ProgramFolder folder;
+    Questions& questions;
+    // What reading config.dat back applies the settings to: the game's
+    // settings, the water timer, the music and the main window's captions.
+    SettingsTarget& settings;
+    // The game's settings as the dialog opens.
+    Reglages reglages;
+    // Every choice and Default: the game's settings take the new values at
+    // once where they are read as the game goes (language of messages,
+    // effects, music flag, difficulty), leaving the water timer, the music
+    // playing and the captions as they are until config.dat is read back.
+    std::function<void(const Reglages&)> set_live;
+    double zoom;  // the main window's, so both look alike
+  };
+
+  explicit OptionsDialog(Host host, QWidget* parent = nullptr);
+
+  // The settings as the dialog's choices left them.
+  const Reglages& reglages() const { return reglages_; }
+  // Where the four markers stand, in twips.
+  const MarkerLefts& marker_lefts() const { return markers_; }
+  RampStyle ramp_style() const { return ramp_style_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void choose(int index);
+  void set_defaults();
+  void on_ok();
+  void on_cancel();
+  void montrer_reglages();
+
+  Host host_;
+  Reglages reglages_;
+  MarkerLefts markers_;
+  RampStyle ramp_style_;
+  std::vector<RampBand> ramp_;
+  std::array<QWidget*, 4> carres_{};  // carre_bruitage, carre_difficulte, carre_langue, carre_ziq
+};
+
+}  // namespace drippo::ui

@@ -1,0 +1,127 @@
+#include "ui/dialogs/save_dialog.h"
+
+#include <chrono>
+#include <cmath>
+#include <random>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+
+#include "storage/level_catalogue.h"
+#include "storage/level_name.h"
+#include "storage/level_procedures.h"
+#include "ui/main/picture_widget.h"
+#include "ui/main/twips.h"
+
+namespace drippo::ui {
+
+namespace {
+constexpr TwipRect dialog_size{0, 0, 4170, 2160};
+
+SaveDialog::Ramp random_ramp() {
+  std::mt19937 random(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  return std::uniform_int_distribution<int>(0, 1)(random) == 0 ? SaveDialog::Ramp::Red : SaveDialog::Ramp::Blue;
+}
+}  // namespace
+
+SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
+    : QDialog(parent), host_(std::move(host)), ramp_(ramp.value_or(random_ramp())) {
+  setObjectName("Form2");
+  setWindowTitle(QString());
+  setModal(true);
+  const Zoom zoom(host_.zoom);
+  setFixedSize(zoom.rect(dialog_size).size());
+  auto at = [&](QWidget* w, TwipRect r) { w->setGeometry(zoom.rect(r)); };
+  const Game& game = host_.game;
+  const std::int16_t langue = game.langue();
+
+  QFont prompt_font = font();
+  prompt_font.setPixelSize(std::max(8, qRound(11 * zoom.factor())));
+  prompt_font.setBold(true);
+  auto prompt = [&](const char* name, TwipRect r, const char* french, const char* english) {
+    // Any other language keeps the French of the design.
+    auto* l = new QLabel(QString::fromUtf8(langue == 1 ? english : french), this);
+    l->setObjectName(name);
+    l->setFont(prompt_font);
+    l->setStyleSheet("QLabel { color: #ffff00; background: transparent; }");
+    at(l, r);
+  };
+  prompt("Label1", {120, 120, 2775, 255}, "Donnez un nom à votre tableau :", "Enter your level's name :");
+  prompt("Label2", {120, 1080, 1935, 255}, "Quel est votre nom :", "What is your name :");
+
+  QFont box_font = font();
+  box_font.setPixelSize(std::max(8, qRound(13 * zoom.factor())));
+  text_sauvegarde_ = new QLineEdit(this);
+  text_sauvegarde_->setObjectName("text_sauvegarde");
+  text_sauvegarde_->setMaxLength(25);
+  text_sauvegarde_->setFont(box_font);
+  at(text_sauvegarde_, {120, 480, 1335, 375});
+  text1_ = new QLineEdit(this);
+  text1_->setObjectName("Text1");
+  text1_->setMaxLength(10);
+  text1_->setFont(box_font);
+  at(text1_, {120, 1440, 1335, 375});
+  setTabOrder(text_sauvegarde_, text1_);
+
+  const std::string& nom = game.nom_tableau();
+  const bool has_tab = nom.size() >= 4 && nom.compare(nom.size() - 4, 4, ".tab") == 0;
+  text_sauvegarde_->setText(QString::fromStdString(nom == "nouveau" || !has_tab ? nom : nom.substr(0, nom.size() - 4)));
+  text1_->setText(game.auteur_tableau().empty() ? QString("Anonyme") : QString::fromStdString(game.auteur_tableau()));
+
+  auto* save = new PictureButton(host_.art, Art::CheckMark, this);
+  save->setObjectName("Command1");
+  at(save, {3240, 1200, 855, 855});
+  auto* close = new PictureButton(host_.art, Art::Cross, this);
+  close->setObjectName("Command2");
+  at(close, {2280, 1200, 855, 855});
+  connect(save, &QPushButton::clicked, this, &SaveDialog::on_save);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  text_sauvegarde_->setFocus();
+}
+
+QColor SaveDialog::ramp_colour(Ramp ramp, double y, double height) {
+  // Halves round to the even neighbour, as the bands were always drawn.
+  const int level = static_cast<int>(std::nearbyint(ramp == Ramp::Red ? y / height * 255 * 0.7 : y / height * 255));
+  const int c = std::clamp(level, 0, 255);
+  return ramp == Ramp::Red ? QColor(c, 0, 0) : QColor(0, 0, c);
+}
+
+void SaveDialog::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const double height = this->height();
+  const float step = static_cast<float>(height) / 100.0f;
+  for (double y = 0; y < height; y += step) {
+    p.fillRect(QRectF(0, y, width(), step + 1), ramp_colour(ramp_, y, height));
+  }
+}
+
+void SaveDialog::on_save() {
+  if (text1_->text().isEmpty()) text1_->setText("Anonyme");
+  const QString name = text_sauvegarde_->text();
+  if (name.isEmpty()) return;  // nothing is saved, and nothing said
+  Game& game = host_.game;
+  const std::string level = name.toStdString();
+  // A name that would leave the levels folder, or that some system refuses,
+  // is refused here with a word to the player, and nothing is written.
+  if (const auto problem = level_name_problem(level)) {
+    host_.questions.tell(this, QString::fromStdString(level_name_message(*problem, level, game.langue())));
+    return;
+  }
+  bool exists = false;
+  for (const std::string& file : list_level_files(host_.folder.tab())) {
+    if (file == level + ".tab") exists = true;  // letter case counts
+  }
+  // The question is French whatever the language.
+  if (exists && !host_.questions.ask_yes_no(
+                    this, QString::fromUtf8("Le fichier ") + name + QString::fromUtf8(" existe déjà. Voulez-vous le remplacer?"))) {
+    return;
+  }
+  if (const auto error = ecrire_tableau(game, host_.folder, level, text1_->text().toStdString())) {
+    host_.questions.tell(this, QString::fromStdString(error->message(game.langue())));
+    return;
+  }
+  accept();
+}
+
+}  // namespace drippo::ui

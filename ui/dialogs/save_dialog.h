@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include "game/game.h"
+#include "storage/program_folder.h"
+#include "ui/art/art_book.h"
+#include "ui/main/questions.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace drippo::ui {
+
+// Names the level being edited and its author, then writes it to the levels
+// folder, asking before it replaces a level of the same name.
+class SaveDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // The two colour ramps of the background: dark red or blue at the bottom.
+  enum class Ramp { Red = 1, Blue = 2 };
+
+  struct Host {
+    Game& game;
+    ProgramFolder folder;
+    Questions& questions;
+    ArtBook& art;
+    double zoom;
+  };
+
+  // Without a ramp given, one is drawn at random, as each opening does.
+  explicit SaveDialog(Host host, QWidget* parent = nullptr, std::optional<Ramp> ramp = std::nullopt);
+
+  Ramp ramp() const { return ramp_; }
+  // The colour of the band at height y of a ramp h pixels tall.
+  static QColor ramp_colour(Ramp ramp, double y, double height);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void on_save();
+
+  Host host_;
+  Ramp ramp_;
+  QLineEdit* text_sauvegarde_ = nullptr;
+  QLineEdit* text1_ = nullptr;
+};
+
+}  // namespace drippo::ui
