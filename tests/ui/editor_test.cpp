@@ -80,10 +80,12 @@ TEST_F(EditorTest, BoxesTakeDigitsFromBothKeyboardsAndRefuseTheRest) {
 }
 
 TEST_F(EditorTest, ARightClickPoursTestWaterThatFlows) {
+  drag_to_cell(window_->editor_palette(), piece::bocal, 40 + 5 * nb_colonnes);
   timer("timer_eau")->setInterval(1);
   click_cell(40, Qt::RightButton);
   EXPECT_EQ(game().cell(40).eau_b, 1);
-  QTRY_VERIFY(game().cell(40 + 3 * nb_colonnes).eau_b == 1);
+  // The drop falls five cells into the fish bowl below.
+  QTRY_COMPARE(game().cell(40 + 5 * nb_colonnes).besoin, 49);
   // On a piece it takes the piece back instead, and pours nothing.
   click_cell(150);
   click_cell(150, Qt::RightButton);

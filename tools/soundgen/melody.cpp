@@ -63,7 +63,7 @@ bool on_beat(const Style& style, int step) {
 // A theme bar: each note moves by its step from the one before, kept in range,
 // and lands on a chord tone on the beats and when long.
 void theme_bar(const Style& style, const BarPlan& bar, int b, const std::string& pattern,
-               const std::vector<int>& steps, int anchor, int& previous,
+               const std::vector<int>& steps, bool anchored, int anchor, int& previous,
                std::vector<MelodyNote>& out) {
   const int beat = std::max(1, style.steps / style.beats_per_bar);
   const auto hits = read_pattern(pattern);
@@ -71,7 +71,7 @@ void theme_bar(const Style& style, const BarPlan& bar, int b, const std::string&
     const Hit& hit = hits[j];
     const Chord chord = chord_at(bar, hit.step, style.steps);
     const int step = steps[j % steps.size()];
-    int index = (j == 0 && anchor != previous) ? anchor : previous + step;
+    int index = (j == 0 && anchored) ? anchor : previous + step;
     if (index > style.melody_high || index < style.melody_low) index = previous - step;
     index = std::clamp(index, style.melody_low, style.melody_high);
     if (on_beat(style, hit.step) || hit.length >= beat || clashes(style, chord, index)) {
@@ -117,6 +117,7 @@ std::vector<MelodyNote> ornamented(const Style& style, const std::vector<MelodyN
     neighbour.hit.length = 1;
     neighbour.index = next > n.index ? next - 1 : next + 1;
     if (neighbour.index == n.index) neighbour.index = next;
+    neighbour.index = std::clamp(neighbour.index, style.melody_low, style.melody_high);
     out.push_back(n);
     out.push_back(neighbour);
   }
@@ -163,9 +164,9 @@ void play_melody(const Style& style, const Plan& plan, MidiTrack& lead, MidiTrac
       // Bars 1 and 2 state the motif, bar 3 varies it; each phrase starts near where the first did.
       const bool varied = position == 2 && ((bar.index / 4) % 2 == 1 || bar.variation % 2 == 1);
       const std::size_t which = position == 1 ? 1 : varied ? 2 : 0;
-      const int start = position == 0 ? nearest_chord_index(style, bar.chords.front(), anchor) : previous;
-      theme_bar(style, bar, b, style.rhythms[motif.rhythm[which]], motif.steps[which], start, previous,
-                section_notes);
+      const int start = nearest_chord_index(style, bar.chords.front(), anchor);
+      theme_bar(style, bar, b, style.rhythms[motif.rhythm[which]], motif.steps[which], position == 0,
+                start, previous, section_notes);
     }
     if (!bar.last_of_section()) continue;
 

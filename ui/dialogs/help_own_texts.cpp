@@ -22,6 +22,10 @@ constexpr const char* editor_fr[] = {
     "du jeu.",
     "5) Pour modifier un tableau plus tard, rechargez-le avec le bouton de chargement, changez ce "
     "que vous voulez et sauvez-le à nouveau.",
+    "Pour un bon tableau : l'eau arrive toujours du coin supérieur droit du plateau. Posez au moins "
+    "un objectif, puis réfléchissez aux objets dont le joueur aura besoin et donnez-lui-en juste "
+    "assez ; un chat bien placé ou une bombe près du chemin de l'eau rendent la partie plus "
+    "piquante.",
     "Partagez vos tableaux : un tableau est un simple fichier du dossier tab, qui porte son nom. "
     "Donnez-le à vos amis, il leur suffit de le poser dans leur propre dossier tab pour le trouver "
     "dans la liste des tableaux. Essayez-le d'abord vous-même : un tableau que personne ne peut "
@@ -47,6 +51,9 @@ constexpr const char* editor_en[] = {
     "fine). The level is kept in a file of the tab folder, beside the game.",
     "5) To change a level later, load it with the load button, change what you like and save it "
     "again.",
+    "For a good level: the water always comes from the top right corner of the board. Place at least "
+    "one goal, then think of the objects the player will need and give him just enough of them; a "
+    "well placed cat or a bomb beside the water's way makes the game more exciting.",
     "Share your levels: a level is a single file of the tab folder, named after the level. Give it "
     "to your friends, who only have to put it in their own tab folder to find it in the list of "
     "levels. Try it yourself first: a level nobody can finish is no fun for anybody!",

@@ -44,7 +44,7 @@ struct Choice {
 constexpr std::array<Choice, 8> choices{{
     {Reglage::langue, 1},
     {Reglage::langue, 0},
-    {Reglage::musique, 0},
+    {Reglage::musique, 1},
     {Reglage::musique, 1},
     {Reglage::bruitages, 0},
     {Reglage::bruitages, 1},
@@ -221,7 +221,7 @@ void OptionsDialog::montrer_reglages() {
   markers_ = drippo::montrer_reglages(command1_lefts, reglages_);
   const Zoom zoom(host_.zoom);
   // Rows from the top: language, music, effects, difficulty.
-  carres_[0]->setGeometry(zoom.rect(marker_rect(markers_.carre_bruitage, 2)));
+  carres_[0]->setGeometry(zoom.rect(marker_rect(markers_.carre_bruitage, 3)));
   carres_[1]->setGeometry(zoom.rect(marker_rect(markers_.carre_difficulte, 3)));
   carres_[2]->setGeometry(zoom.rect(marker_rect(markers_.carre_langue, 0)));
   carres_[3]->setGeometry(zoom.rect(marker_rect(markers_.carre_ziq, 1)));
