@@ -33,7 +33,9 @@ class WaterTick {
 
   void move_all_drops() {
     for (int i = 0; i <= derniere_case; ++i) {
-      if (!((now_.eau_b(i) > 0) | (now_.eau_d(i) > 0) | (now_.eau_g(i) > 0))) continue;
+      // One test for the three directions: most cells are dry.
+      const int wet = int{now_.eau_b(i) > 0} | int{now_.eau_d(i) > 0} | int{now_.eau_g(i) > 0};
+      if (wet == 0) continue;
       const int p = now_.piece[at(i)];
       const CellRules& rules = game_.rules_for(i, p);
       if (now_.eau_b(i) > 0) {
@@ -230,7 +232,7 @@ void Game::timer_eau_Timer() {
   for (auto& c : plateau_.compteur) c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
   int changed = 0;
   for (std::size_t k = 0; k < board_slots; ++k) {
-    const int powered_door = (plateau_.piece[k] == piece::porte) & (plateau_.compteur[k] > 0);
+    const int powered_door = int{plateau_.piece[k] == piece::porte} & int{plateau_.compteur[k] > 0};
     const int w = 4 * plateau_.eau[2 * board_slots + k] + 2 * plateau_.eau[board_slots + k] + plateau_.eau[k] +
                   8 * powered_door;
     pictures_[k] = static_cast<std::int16_t>(100 * w + plateau_.piece[k]);

@@ -13,7 +13,6 @@ int main(int argc, char** argv) {
 
   // Every file of the game lies beside the program.
   const drippo::ProgramFolder folder(QDir(QCoreApplication::applicationDirPath()).filesystemAbsolutePath());
-  folder.ensure_folders();
   drippo::FolderScoreRecorder scores(folder);
   drippo::FolderLevelCatalogue levels(folder);
   drippo::SilentAudio audio;

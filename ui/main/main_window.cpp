@@ -14,6 +14,7 @@
 #include "ui/main/picture_widget.h"
 #include "ui/main/speech_bubble.h"
 #include "ui/main/standard_dialogs.h"
+#include "ui/main/window_settings.h"
 #include "ui/main/window_view.h"
 
 namespace drippo::ui {
@@ -68,7 +69,14 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
   for (int t = 1; t <= nb_types; ++t) connect_stock_box(t);
   drag_ = std::make_unique<DragController>(*this, art_);
 
-  apply_captions();
+  // Start-up: the folders, then the settings, read and applied.
+  settings_target_ = std::make_unique<WindowSettings>(*this);
+  const std::vector<std::string> problems = demarrer_stockage(folder(), *settings_target_);
+  if (!problems.empty()) {
+    QTimer::singleShot(0, this, [this, problems] {
+      for (const std::string& line : problems) questions().tell(this, QString::fromStdString(line));
+    });
+  }
   sync_from_game();
 
   // A size that suits the screen: most of it, keeping the design's proportions.
@@ -332,12 +340,26 @@ void MainWindow::build_timers() {
   timer_enveloppe_->start();
 }
 
-void MainWindow::apply_captions() {
-  const Captions c = textes_de_langue(game_->langue());
+void MainWindow::set_live_settings(const Reglages& r) {
+  reglages_ = r;
+  game_->set_langue(r.langue);
+  game_->set_bruitages(r.bruitages == -1);
+  game_->set_difficulte(r.difficulte);
+}
+
+void MainWindow::reread_settings() { lire_reglages(folder(), *settings_target_); }
+
+void MainWindow::set_water_interval(int ms) { timer_eau_->setInterval(ms); }
+
+void MainWindow::show_captions(const Captions& c) {
   label8_->setText(QString::fromStdString(c.label8));
   label9_->setText(QString::fromStdString(c.label9));
   label10_->setText(QString::fromStdString(c.label10));
   game_->set_accueil(c.accueil);
+}
+
+void MainWindow::next_track() {
+  if (reglages_.musique == -1) services_.audio.next_track();
 }
 
 void MainWindow::show_text(Field field, const std::string& text) {

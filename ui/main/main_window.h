@@ -12,6 +12,7 @@
 #include "audio/audio_output.h"
 #include "game/game.h"
 #include "storage/program_folder.h"
+#include "storage/settings.h"
 #include "ui/art/art_book.h"
 #include "ui/main/envelope_bounce.h"
 #include "ui/main/questions.h"
@@ -24,6 +25,7 @@ class DragController;
 class PaletteWidget;
 class PictureWidget;
 class SpeechBubble;
+class WindowSettings;
 class WindowView;
 
 // Where the main window finds what it does not own: the program folder, the
@@ -61,8 +63,16 @@ class MainWindow : public QWidget {
   // the player is told why and the board stays as it was.
   bool load_level(const QString& file_name);
 
-  // The welcome text and the captions of the language.
-  void apply_captions();
+  // Settings, as the settings file gives them and the options dialog
+  // changes them.
+  const Reglages& settings() const { return reglages_; }
+  void set_live_settings(const Reglages& r);  // the game reads them at once
+  void reread_settings();                      // from config.dat, applied whole
+  void set_water_interval(int ms);
+  void show_captions(const Captions& captions);
+  AudioOutput& audio() { return services_.audio; }
+  // Another tune, when the music is on.
+  void next_track();
 
   // Everything the game decides about what is shown: re-read it.
   void sync_from_game();
@@ -120,6 +130,8 @@ class MainWindow : public QWidget {
   MainWindowServices services_;
   ArtBook art_;
   std::unique_ptr<WindowView> view_;
+  std::unique_ptr<WindowSettings> settings_target_;
+  Reglages reglages_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<Dialogs> standard_dialogs_;
   Dialogs* dialogs_ = nullptr;
@@ -134,7 +146,6 @@ class MainWindow : public QWidget {
   std::vector<Placed> placed_;
   Zoom zoom_;
   int envelope_starts_seen_ = 0;
-  bool musique_ = true;
   // The key held in the current sweep over the board, if any.
   Qt::KeyboardModifiers sweep_keys_;
   bool cells_shown_ = true;

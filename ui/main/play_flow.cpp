@@ -72,7 +72,7 @@ void MainWindow::on_envelope_tick() {
 }
 
 void MainWindow::on_music_tick() {
-  if (musique_ && !services_.audio.music_playing()) services_.audio.next_track();
+  if (reglages_.musique == -1 && !services_.audio.music_playing()) services_.audio.next_track();
 }
 
 }  // namespace drippo::ui

@@ -14,6 +14,8 @@ void WindowView::show_text(Field field, const std::string& text) { window_.show_
 
 void WindowView::show_stock(int piece, const std::string& text) { window_.show_stock(piece, text); }
 
+void WindowView::start_next_music() { window_.next_track(); }
+
 void WindowView::show_explosion(int cell) { window_.show_explosion(cell); }
 
 void WindowView::hide_explosion() { window_.hide_explosion(); }

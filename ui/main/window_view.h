@@ -16,7 +16,7 @@ class WindowView : public GameView {
   void show_text(Field field, const std::string& text) override;
   void show_stock(int piece, const std::string& text) override;
   void play_sound(Sound sound) override { audio_.play_effect(sound); }
-  void start_next_music() override { audio_.next_track(); }
+  void start_next_music() override;
   void show_explosion(int cell) override;
   void hide_explosion() override;
   // Lets the window's events run meanwhile, so it stays responsive.
