@@ -4,12 +4,9 @@
 #include "ui/main/board_widget.h"
 #include "ui/main/main_window.h"
 #include "ui/main/picture_widget.h"
+#include "ui/main/window_layout.h"
 
 namespace drippo::ui {
-
-namespace {
-constexpr TwipRect envelope_size{0, 0, 1395, 690};
-}
 
 bool MainWindow::may_discard_unsaved() {
   if (game_->tableau_sauve()) return true;
@@ -68,7 +65,7 @@ void MainWindow::on_envelope_tick() {
   if (!game_->envelope_moving()) return;
   envelope_.step();
   enveloppe_->setGeometry(
-      zoom_.rect({envelope_.left(), envelope_.top(), envelope_size.width, envelope_size.height}));
+      zoom_.rect({envelope_.left(), envelope_.top(), layout::envelope.width, layout::envelope.height}));
 }
 
 void MainWindow::on_music_tick() {
