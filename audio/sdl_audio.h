@@ -20,7 +20,7 @@ inline constexpr int effect_count = 6;
 int effect_channel(Sound sound);
 
 struct SdlAudioOptions {
-  RandomSource random;                   // draws the next tune; empty: clock-seeded
+  RandomSource random;                    // draws the next tune; empty: clock-seeded
   std::string fallback_driver = "dummy";  // tried when the system's device does not open
 };
 

@@ -86,7 +86,8 @@ std::vector<MidiTrack> compose(const Style& style, double min_seconds) {
   MidiTrack conductor;
   conductor.name(style.title);
   const int denominator_power = style.time_denominator == 8 ? 3 : 2;
-  conductor.time_signature(style.time_numerator, denominator_power, style.time_denominator == 8 ? 36 : 24);
+  conductor.time_signature(style.time_numerator, denominator_power,
+                           style.time_denominator == 8 ? 36 : 24);
   conductor.key_signature(style.key_sharps, false);
   conductor.tempo(0, quarter_bpm(style));
   // The last two bars and the closing chord slow down, beat by beat, to three quarters.

@@ -1,7 +1,9 @@
 #include "effects.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include "synth.h"
 
@@ -32,9 +34,13 @@ double glide(double t, std::initializer_list<std::pair<double, double>> points) 
   return prev.second;
 }
 
-// A struck tone: partials as (ratio, amplitude, decay seconds).
+// One sine of a struck tone: its frequency over the note's, its level, its decay in seconds.
+struct Partial {
+  double ratio, amp, decay;
+};
+
 void strike(std::vector<float>& out, double start, double freq,
-            std::initializer_list<std::array<double, 3>> partials, double gain) {
+            const std::vector<Partial>& partials, double gain) {
   const auto first = static_cast<std::size_t>(start * rate);
   for (std::size_t i = first; i < out.size(); ++i) {
     const double t = seconds_at(i - first);
@@ -59,8 +65,8 @@ std::vector<float> water() {
     const double t = seconds_at(i);
     const double body = std::min(1.0, t / 0.06) * std::min(1.0, (0.8 - t) / 0.2);
     const double wobble = 0.6 + 0.4 * std::sin(2 * pi * 7 * t);
-    out[i] = static_cast<float>(body * (0.12 * hiss.process(rng.noise()) +
-                                        0.5 * wobble * gurgle.process(rng.noise())));
+    out[i] = static_cast<float>(
+        body * (0.12 * hiss.process(rng.noise()) + 0.5 * wobble * gurgle.process(rng.noise())));
   }
   for (int b = 0; b < 34; ++b) {
     const double start = rng.uniform(0.0, 0.66);
@@ -82,8 +88,7 @@ std::vector<float> water() {
 // Tick-tock: two wood-block knocks, the second lower.
 std::vector<float> hurry() {
   auto out = silence(0.3);
-  const auto knock = {std::array<double, 3>{1.0, 1.0, 0.03}, {2.47, 0.5, 0.012},
-                      {4.1, 0.25, 0.006}};
+  const std::vector<Partial> knock{{1.0, 1.0, 0.03}, {2.47, 0.5, 0.012}, {4.1, 0.25, 0.006}};
   strike(out, 0.0, 1250, knock, 1.0);
   strike(out, 0.15, 880, knock, 1.0);
   return out;
@@ -134,8 +139,7 @@ std::vector<float> poof() {
 std::vector<float> griou() {
   auto out = silence(1.0);
   const auto bar = [](double decay) {
-    return std::initializer_list<std::array<double, 3>>{
-        {1.0, 1.0, decay}, {2.0, 0.3, decay / 2.5}, {4.0, 0.15, 0.06}};
+    return std::vector<Partial>{{1.0, 1.0, decay}, {2.0, 0.3, decay / 2.5}, {4.0, 0.15, 0.06}};
   };
   strike(out, 0.00, 784, bar(0.3), 1.0);
   strike(out, 0.25, 659, bar(0.3), 1.0);
@@ -149,8 +153,7 @@ std::vector<float> griou() {
 // A goal filled: a bright glockenspiel arpeggio up to the octave.
 std::vector<float> goal() {
   auto out = silence(0.7);
-  const auto glock = {std::array<double, 3>{1.0, 1.0, 0.22}, {2.76, 0.3, 0.07},
-                      {5.4, 0.12, 0.03}};
+  const std::vector<Partial> glock{{1.0, 1.0, 0.22}, {2.76, 0.3, 0.07}, {5.4, 0.12, 0.03}};
   const double notes[] = {1047, 1319, 1568, 2093};
   for (int n = 0; n < 4; ++n) strike(out, 0.07 * n, notes[n], glock, n == 3 ? 1.2 : 0.8);
   strike(out, 0.21, 2093 * 1.003, glock, 0.4);  // a detuned twin makes the top note shimmer

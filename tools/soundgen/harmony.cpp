@@ -31,16 +31,22 @@ int scale_pitch(const Style& style, int index) {
   return style.tonic + 12 * octave + style.scale[static_cast<std::size_t>(mod(index, 7))];
 }
 
-int nearest_chord_index(const Style& style, Chord chord, int near, bool root_only) {
+bool in_chord(const Style& style, Chord chord, int index) {
   const auto tones = chord_tones(style, chord, false);
+  const int pc = mod(scale_pitch(style, index) - style.tonic, 12);
+  return std::find(tones.begin(), tones.end(), pc) != tones.end();
+}
+
+int nearest_chord_index(const Style& style, Chord chord, int near, bool root_only, int prefer) {
+  const int root = chord_root(style, chord);
   const auto fits = [&](int index) {
-    const int pc = mod(scale_pitch(style, index) - style.tonic, 12);
-    if (root_only) return pc == tones.front();
-    return std::find(tones.begin(), tones.end(), pc) != tones.end();
+    if (root_only) return mod(scale_pitch(style, index) - style.tonic, 12) == root;
+    return in_chord(style, chord, index);
   };
+  const int first = prefer >= 0 ? 1 : -1;
   for (int distance = 0; distance < 7; ++distance) {
-    if (fits(near - distance)) return near - distance;
-    if (fits(near + distance)) return near + distance;
+    if (fits(near + first * distance)) return near + first * distance;
+    if (fits(near - first * distance)) return near - first * distance;
   }
   return near;  // a chord with no tone in the scale: keep the note
 }
@@ -48,7 +54,8 @@ int nearest_chord_index(const Style& style, Chord chord, int near, bool root_onl
 bool clashes(const Style& style, Chord chord, int index) {
   const int pc = mod(scale_pitch(style, index) - style.tonic, 12);
   for (const int tone : chord_tones(style, chord, false)) {
-    const bool in_scale = std::find(style.scale.begin(), style.scale.end(), tone) != style.scale.end();
+    const bool in_scale =
+        std::find(style.scale.begin(), style.scale.end(), tone) != style.scale.end();
     if (!in_scale && (mod(pc - tone, 12) == 1 || mod(tone - pc, 12) == 1)) return true;
   }
   return false;

@@ -15,9 +15,13 @@ int chord_root(const Style& style, Chord chord);  // pitch class from the tonic
 // The MIDI note of a scale index of the melody (0 = style.tonic).
 int scale_pitch(const Style& style, int index);
 
+// Whether the note of a scale index belongs to the chord.
+bool in_chord(const Style& style, Chord chord, int index);
+
 // The scale index nearest to `near` whose note belongs to the chord; with
-// root_only, the chord's root. Ties go downwards, to a resolving feel.
-int nearest_chord_index(const Style& style, Chord chord, int near, bool root_only = false);
+// root_only, the chord's root. Ties go the way of `prefer` (+1 up, -1 down).
+int nearest_chord_index(const Style& style, Chord chord, int near, bool root_only = false,
+                        int prefer = -1);
 
 // Whether a melody note clashes a half step against a chord tone foreign to the scale.
 bool clashes(const Style& style, Chord chord, int index);

@@ -48,7 +48,8 @@ Motif make_motif(const Style& style, Rng& rng) {
   for (int i = 0; i < 3; ++i) {
     // Three different bars when there are enough to choose from.
     m.rhythm[i] = static_cast<std::size_t>((first + i * (1 + rng.below(std::max(1, n - 1)))) % n);
-    if (i == 2 && m.rhythm[2] == m.rhythm[1]) m.rhythm[2] = (m.rhythm[2] + 1) % static_cast<std::size_t>(n);
+    if (i == 2 && m.rhythm[2] == m.rhythm[1])
+      m.rhythm[2] = (m.rhythm[2] + 1) % static_cast<std::size_t>(n);
     m.steps[i] = draw_steps(onsets(style.rhythms[m.rhythm[i]]), rng);
   }
   m.half = static_cast<std::size_t>(rng.below(static_cast<int>(style.half_cadences.size())));
@@ -75,7 +76,18 @@ void theme_bar(const Style& style, const BarPlan& bar, int b, const std::string&
     if (index > style.melody_high || index < style.melody_low) index = previous - step;
     index = std::clamp(index, style.melody_low, style.melody_high);
     if (on_beat(style, hit.step) || hit.length >= beat || clashes(style, chord, index)) {
-      index = nearest_chord_index(style, chord, index);
+      // Snapped the way the tune was going, and never back onto the note it left.
+      const int direction = index >= previous ? 1 : -1;
+      index = nearest_chord_index(style, chord, index, false, direction);
+      if (index == previous && step != 0 && !(j == 0 && anchored)) {
+        do index += direction;
+        while (!in_chord(style, chord, index));
+      }
+      if (index > style.melody_high || index < style.melody_low) {
+        index = nearest_chord_index(style, chord,
+                                    std::clamp(index, style.melody_low, style.melody_high), false,
+                                    -direction);
+      }
     }
     out.push_back({b, hit, index, chord});
     previous = index;
@@ -94,7 +106,8 @@ void cadence_bar(const Style& style, const BarPlan& bar, int b, const std::strin
   const int m = static_cast<int>(hits.size());
   for (int j = 0; j < m; ++j) {
     const Hit& hit = hits[static_cast<std::size_t>(j)];
-    const int index = std::clamp(target + (m - 1 - j) * direction, style.melody_low, style.melody_high);
+    const int index =
+        std::clamp(target + (m - 1 - j) * direction, style.melody_low, style.melody_high);
     out.push_back({b, hit, index, chord_at(bar, hit.step, style.steps)});
   }
   previous = target;
@@ -128,14 +141,16 @@ std::vector<MelodyNote> ornamented(const Style& style, const std::vector<MelodyN
 int harmony_index(const Style& style, const MelodyNote& n) {
   if (!on_beat(style, n.hit.step)) return n.index - 2;
   for (int below = 2; below <= 4; ++below) {
-    if (nearest_chord_index(style, n.chord, n.index - below) == n.index - below) return n.index - below;
+    if (nearest_chord_index(style, n.chord, n.index - below) == n.index - below)
+      return n.index - below;
   }
   return n.index - 2;
 }
 
 }  // namespace
 
-void play_melody(const Style& style, const Plan& plan, MidiTrack& lead, MidiTrack& second, Rng& rng) {
+void play_melody(const Style& style, const Plan& plan, MidiTrack& lead, MidiTrack& second,
+                 Rng& rng) {
   const Timing timing(style);
   std::map<char, Motif> motifs;
   for (const char section : {'A', 'B', 'C'}) motifs[section] = make_motif(style, rng);
@@ -150,23 +165,24 @@ void play_melody(const Style& style, const Plan& plan, MidiTrack& lead, MidiTrac
     if (bar.section == 'O') {
       const int tonic = nearest_chord_index(style, I, previous, true);
       const std::uint32_t start = timing.at(b, 0, 1);
-      lead.note(channel::lead, start, start + timing.bar_ticks() * 3 / 2, scale_pitch(style, tonic), 100);
+      lead.note(channel::lead, start, start + timing.bar_ticks() * 3 / 2, scale_pitch(style, tonic),
+                100);
       continue;
     }
     const Motif& motif = motifs[bar.section];
     const int position = bar.index % 4;
     if (bar.index == 0) anchor = nearest_chord_index(style, bar.chords.front(), center);
     if (position == 3 || bar.last_of_section()) {
-      const std::string& pattern = bar.last_of_section() ? style.cadences[motif.close]
-                                                         : style.half_cadences[motif.half];
+      const std::string& pattern =
+          bar.last_of_section() ? style.cadences[motif.close] : style.half_cadences[motif.half];
       cadence_bar(style, bar, b, pattern, bar.last_of_section(), previous, section_notes);
     } else {
       // Bars 1 and 2 state the motif, bar 3 varies it; each phrase starts near where the first did.
       const bool varied = position == 2 && ((bar.index / 4) % 2 == 1 || bar.variation % 2 == 1);
       const std::size_t which = position == 1 ? 1 : varied ? 2 : 0;
       const int start = nearest_chord_index(style, bar.chords.front(), anchor);
-      theme_bar(style, bar, b, style.rhythms[motif.rhythm[which]], motif.steps[which], position == 0,
-                start, previous, section_notes);
+      theme_bar(style, bar, b, style.rhythms[motif.rhythm[which]], motif.steps[which],
+                position == 0, start, previous, section_notes);
     }
     if (!bar.last_of_section()) continue;
 
@@ -180,10 +196,11 @@ void play_melody(const Style& style, const Plan& plan, MidiTrack& lead, MidiTrac
       const std::uint32_t end = start + (full - start) * 92 / 100;
       const int velocity = accent(style, n.hit.step, style.steps, 92, rng);
       MidiTrack& voice = on_second ? second : lead;
-      voice.note(on_second ? channel::second : channel::lead, start, end, scale_pitch(style, n.index),
-                 velocity);
+      voice.note(on_second ? channel::second : channel::lead, start, end,
+                 scale_pitch(style, n.index), velocity);
       if (harmony) {
-        second.note(channel::second, start, end, scale_pitch(style, harmony_index(style, n)), velocity - 22);
+        second.note(channel::second, start, end, scale_pitch(style, harmony_index(style, n)),
+                    velocity - 22);
       }
     }
     section_notes.clear();

@@ -47,16 +47,13 @@ void MidiTrack::key_signature(int sharps, bool minor) {
   add(0, {0xFF, 0x59, 0x02, byte(sharps), byte(minor ? 1 : 0)});
 }
 
-void MidiTrack::program(int channel, int program) {
-  add(0, {byte(0xC0 | channel), byte(program)});
-}
+void MidiTrack::program(int channel, int program) { add(0, {byte(0xC0 | channel), byte(program)}); }
 
 void MidiTrack::control(std::uint32_t tick, int channel, int controller, int value) {
   add(tick, {byte(0xB0 | channel), byte(controller), byte(value)});
 }
 
-void MidiTrack::note(int channel, std::uint32_t start, std::uint32_t end, int pitch,
-                     int velocity) {
+void MidiTrack::note(int channel, std::uint32_t start, std::uint32_t end, int pitch, int velocity) {
   velocity = std::clamp(velocity, 1, 127);
   add(start, {byte(0x90 | channel), byte(pitch), byte(velocity)});
   // A note-on of velocity 0 ends the note: it keeps the running status.

@@ -34,14 +34,17 @@ std::vector<Hit> read_pattern(const std::string& pattern) {
 int accent(const Style& style, int step, int steps, int base, Rng& rng) {
   const int per_beat = std::max(1, steps / style.beats_per_bar);
   int v = base;
-  if (step == 0) v += 12;
-  else if (step % per_beat == 0) v += 6;
+  if (step == 0)
+    v += 12;
+  else if (step % per_beat == 0)
+    v += 6;
   return std::clamp(v + rng.below(9) - 4, 1, 127);
 }
 
 Chord chord_at(const BarPlan& bar, int step, int steps) {
   const auto n = bar.chords.size();
-  return bar.chords[std::min(n - 1, static_cast<std::size_t>(step) * n / static_cast<std::size_t>(steps))];
+  return bar.chords[std::min(n - 1,
+                             static_cast<std::size_t>(step) * n / static_cast<std::size_t>(steps))];
 }
 
 namespace {
@@ -74,7 +77,8 @@ void play_bass(const Style& style, const Plan& plan, MidiTrack& track, Rng& rng)
                  root_note(style, bar.chords.front()), 105);
       continue;
     }
-    const auto& bars = bar.last_of_section() && !style.bass_turn.empty() ? style.bass_turn : style.bass;
+    const auto& bars =
+        bar.last_of_section() && !style.bass_turn.empty() ? style.bass_turn : style.bass;
     const std::string& pattern = bars[static_cast<std::size_t>(b) % bars.size()];
     const int steps = static_cast<int>(pattern.size());
     for (const Hit& hit : read_pattern(pattern)) {
@@ -127,10 +131,11 @@ void play_counter(const Style& style, const Plan& plan, MidiTrack& track, Rng& r
       for (std::size_t i = 0; i < n; ++i) notes.push_back(notes[i] + 12);
       const int cycle = static_cast<int>(2 * notes.size() - 2);
       const int k = turn % cycle;
-      const int note = notes[static_cast<std::size_t>(k < static_cast<int>(notes.size()) ? k : cycle - k)];
+      const int note =
+          notes[static_cast<std::size_t>(k < static_cast<int>(notes.size()) ? k : cycle - k)];
       ++turn;
-      track.note(channel::counter, timing.at(b, hit.step, steps), end_of(timing, b, hit, steps, 0.7),
-                 note, accent(style, hit.step, steps, 58, rng));
+      track.note(channel::counter, timing.at(b, hit.step, steps),
+                 end_of(timing, b, hit, steps, 0.7), note, accent(style, hit.step, steps, 58, rng));
     }
   }
 }
@@ -148,7 +153,7 @@ void play_drums(const Style& style, const Plan& plan, MidiTrack& track, Rng& rng
       continue;
     }
     const bool fill = bar.last_of_section() && plan[static_cast<std::size_t>(b) + 1].section != 'O';
-    const Groove& groove = fill ? style.fill
+    const Groove& groove = fill                                         ? style.fill
                            : (bar.section == 'B' || bar.section == 'I') ? style.light
                                                                         : style.groove;
     if (bar.index == 0 && (bar.section == 'C' || (bar.section == 'A' && bar.variation > 0))) {

@@ -40,27 +40,27 @@ struct Programs {
 struct Style {
   std::string title;
   unsigned seed = 1;
-  int time_numerator = 4;     // as written: 4/4, 3/4, 6/8
+  int time_numerator = 4;  // as written: 4/4, 3/4, 6/8
   int time_denominator = 4;
-  int beats_per_bar = 4;      // felt beats: 2 in 6/8
-  int beat_ticks = 480;       // a quarter, or a dotted quarter in 6/8
+  int beats_per_bar = 4;  // felt beats: 2 in 6/8
+  int beat_ticks = 480;   // a quarter, or a dotted quarter in 6/8
   double beat_bpm = 120;
-  bool swing = false;         // off-beat eighths late, as triplets
-  int tonic = 72;             // MIDI note of the melody's scale index 0
-  int key_sharps = 0;         // for the key signature; flats negative
+  bool swing = false;  // off-beat eighths late, as triplets
+  int tonic = 72;      // MIDI note of the melody's scale index 0
+  int key_sharps = 0;  // for the key signature; flats negative
   std::array<int, 7> scale{0, 2, 4, 5, 7, 9, 11};
-  int melody_low = -3, melody_high = 7;  // scale indexes the melody stays in
-  int steps = 8;              // grid of melody, bass, chords and counter
+  int melody_low = -3, melody_high = 7;    // scale indexes the melody stays in
+  int steps = 8;                           // grid of melody, bass, chords and counter
   std::vector<std::string> rhythms;        // melody bars
   std::vector<std::string> half_cadences;  // melody bars closing a phrase halfway
   std::vector<std::string> cadences;       // melody bars closing a section
   Progression a, b, c;
-  std::vector<std::string> bass, bass_turn;   // bass bars in turn; the last bar of a section
-  std::vector<std::string> comp;              // chord hits, bars in turn
-  std::string counter;                        // arpeggio rhythm of the counter voice
+  std::vector<std::string> bass, bass_turn;  // bass bars in turn; the last bar of a section
+  std::vector<std::string> comp;             // chord hits, bars in turn
+  std::string counter;                       // arpeggio rhythm of the counter voice
   double comp_legato = 0.8;
   int chord_low = 55, bass_low = 40, counter_low = 72;
-  bool sevenths = false;      // chords voiced with their diatonic seventh
+  bool sevenths = false;  // chords voiced with their diatonic seventh
   Programs programs;
   int drum_steps = 16;
   Groove groove, light, fill;

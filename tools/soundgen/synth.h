@@ -13,9 +13,9 @@ class Rng {
  public:
   explicit Rng(std::uint64_t seed) : state_(seed) {}
   std::uint64_t next();
-  double uniform();                             // [0, 1)
-  double uniform(double low, double high);      // [low, high)
-  int below(int n);                             // 0 .. n-1
+  double uniform();                         // [0, 1)
+  double uniform(double low, double high);  // [low, high)
+  int below(int n);                         // 0 .. n-1
   double noise() { return uniform(-1.0, 1.0); }
 
  private:

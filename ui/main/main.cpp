@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "audio/sdl_audio.h"
 #include "storage/level_catalogue.h"
 #include "storage/program_folder.h"
 #include "storage/score_file.h"
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   const drippo::ProgramFolder folder(QDir(QCoreApplication::applicationDirPath()).filesystemAbsolutePath());
   drippo::FolderScoreRecorder scores(folder);
   drippo::FolderLevelCatalogue levels(folder);
-  drippo::SilentAudio audio;
+  drippo::SdlAudio audio(folder.wav(), folder.mid());
   drippo::ui::MessageBoxQuestions questions;
 
   drippo::ui::MainWindow window({folder, scores, levels, audio, questions});

@@ -144,6 +144,7 @@ void MainWindow::set_live_settings(const Reglages& r) {
   game_->set_langue(r.langue);
   game_->set_bruitages(r.bruitages == -1);
   game_->set_difficulte(r.difficulte);
+  services_.audio.set_music_on(r.musique == -1);
 }
 
 void MainWindow::reread_settings() { lire_reglages(folder(), *settings_target_); }
@@ -157,9 +158,7 @@ void MainWindow::show_captions(const Captions& c) {
   game_->set_accueil(c.accueil);
 }
 
-void MainWindow::next_track() {
-  if (reglages_.musique == -1) services_.audio.next_track();
-}
+void MainWindow::next_track() { services_.audio.next_track(); }
 
 void MainWindow::show_text(Field field, const std::string& text) {
   switch (field) {
