@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "described_texts.h"
+#include "reference_texts.h"
 
 namespace drippo::ui::testing {
 namespace {
@@ -16,7 +16,7 @@ std::string utf8(const QString& s) { return s.toStdString(); }
 QStringList paragraphs_of(const QString& text) { return text.split(QStringLiteral("\n \n")); }
 
 TEST(HelpTexts, EnglishBoxesHoldTheirParagraphsSeparatedBySingleSpaceLines) {
-  for (const DescribedBox& box : described_boxes) {
+  for (const ReferenceBox& box : reference_boxes) {
     SCOPED_TRACE(box.what);
     QString expected;
     for (std::size_t k = 0; k < box.english.size(); ++k) {
@@ -30,14 +30,14 @@ TEST(HelpTexts, EnglishBoxesHoldTheirParagraphsSeparatedBySingleSpaceLines) {
 }
 
 TEST(HelpTexts, FrenchBoxesHoldTheirParagraphsInLinesOfAboutEightyFiveCharacters) {
-  for (const DescribedBox& box : described_boxes) {
+  for (const ReferenceBox& box : reference_boxes) {
     SCOPED_TRACE(box.what);
     const QStringList shown = paragraphs_of(help_box_text(box.fr_box, HelpLanguage::French));
     ASSERT_EQ(static_cast<std::size_t>(shown.size()), box.french.size());
     for (std::size_t k = 0; k < box.french.size(); ++k) {
-      const QString described = QString::fromUtf8(box.french[k]);
+      const QString reference = QString::fromUtf8(box.french[k]);
       const QStringList lines = shown[static_cast<qsizetype>(k)].split('\n');
-      EXPECT_EQ(utf8(lines.join(' ')), utf8(described)) << "paragraph " << k;
+      EXPECT_EQ(utf8(lines.join(' ')), utf8(reference)) << "paragraph " << k;
       for (qsizetype l = 0; l < lines.size(); ++l) {
         EXPECT_LE(lines[l].size(), 85) << utf8(lines[l]);
         // A line ends only where the next word would not fit.
@@ -47,7 +47,7 @@ TEST(HelpTexts, FrenchBoxesHoldTheirParagraphsInLinesOfAboutEightyFiveCharacters
         }
       }
       // Long paragraphs really are broken.
-      EXPECT_EQ(lines.size() > 1, described.size() > 85) << "paragraph " << k;
+      EXPECT_EQ(lines.size() > 1, reference.size() > 85) << "paragraph " << k;
     }
   }
 }
@@ -63,7 +63,7 @@ TEST(HelpTexts, TheDescriptionBoxesStartEmptyOnTheirCrossedNumbers) {
 
 TEST(HelpTexts, EveryPieceHasItsOwnDescriptionInBothLanguages) {
   for (int t = 1; t <= 20; ++t) {
-    const DescribedPiece& d = described_pieces[static_cast<std::size_t>(t - 1)];
+    const ReferencePiece& d = reference_pieces[static_cast<std::size_t>(t - 1)];
     EXPECT_EQ(utf8(piece_description(t, HelpLanguage::French)), d.french) << t;
     EXPECT_EQ(utf8(piece_description(t, HelpLanguage::English)), d.english) << t;
   }

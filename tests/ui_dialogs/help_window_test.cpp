@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "described_texts.h"
+#include "reference_texts.h"
 #include "ui/dialogs/piece_picture.h"
 #include "ui/main/twips.h"
 
@@ -90,16 +90,17 @@ TEST_F(HelpWindowTest, TabsAndBoxesFollowTheLanguageAndAnyOtherValueReadsEnglish
 TEST_F(HelpWindowTest, BoxesShowTheTextsOfTheirLanguageReadOnly) {
   auto w = open(0);
   for (int i = 0; i < help_box_count; ++i) {
-    for (const auto& [lang, language] : {std::pair{"fr", HelpLanguage::French}, std::pair{"uk", HelpLanguage::English}}) {
+    for (const auto& [lang, language] :
+         {std::pair{"fr", HelpLanguage::French}, std::pair{"uk", HelpLanguage::English}}) {
       QTextEdit* b = box(*w, lang, i);
       EXPECT_EQ(b->toPlainText().toStdString(), help_box_text(i, language).toStdString()) << lang << i;
       EXPECT_TRUE(b->isReadOnly());
       EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
     }
   }
-  // The Rules page's texts as described, in the window itself.
-  EXPECT_TRUE(box(*w, "fr", 1)->toPlainText().startsWith(QString::fromUtf8(described_boxes[1].french[0]).left(40)));
-  EXPECT_EQ(box(*w, "uk", 3)->toPlainText(), QString::fromUtf8(described_boxes[3].english[0]));
+  // The Rules page's own texts, in the window itself.
+  EXPECT_TRUE(box(*w, "fr", 1)->toPlainText().startsWith(QString::fromUtf8(reference_boxes[1].french[0]).left(40)));
+  EXPECT_EQ(box(*w, "uk", 3)->toPlainText(), QString::fromUtf8(reference_boxes[3].english[0]));
 }
 
 TEST_F(HelpWindowTest, BoxesSitOnTheirPagesWithTheObjectsNumbersCrossed) {
@@ -175,7 +176,7 @@ TEST_F(HelpWindowTest, EveryPieceIsShownWhereDesignedAndClickingItShowsItsOwnDes
       previous = shot;
 
       QTest::mouseClick(picture, Qt::LeftButton);
-      const DescribedPiece& d = described_pieces[static_cast<std::size_t>(place.piece - 1)];
+      const ReferencePiece& d = reference_pieces[static_cast<std::size_t>(place.piece - 1)];
       EXPECT_EQ(description->toPlainText().toStdString(), langue == 0 ? d.french : d.english);
       EXPECT_TRUE(other->toPlainText().isEmpty());
       EXPECT_TRUE(other->isHidden());
@@ -224,7 +225,7 @@ TEST_F(HelpWindowTest, ADescriptionStaysUntilAnotherPieceIsClicked) {
   QTest::mouseClick(piece(*w, 8), Qt::RightButton);
   EXPECT_EQ(box(*w, "uk", 9)->toPlainText(), bomb);
   QTest::mouseClick(piece(*w, 19), Qt::LeftButton);
-  EXPECT_EQ(box(*w, "uk", 9)->toPlainText().toStdString(), described_pieces[18].english);
+  EXPECT_EQ(box(*w, "uk", 9)->toPlainText().toStdString(), reference_pieces[18].english);
 }
 
 }  // namespace

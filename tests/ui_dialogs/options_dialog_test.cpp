@@ -66,8 +66,10 @@ Reglages settings(std::int16_t bruitages, std::int16_t difficulte, std::int16_t 
 class OptionsDialogTest : public ::testing::Test {
  protected:
   std::unique_ptr<OptionsDialog> open(const Reglages& r, double zoom = 1.0) {
-    auto d = std::make_unique<OptionsDialog>(
-        OptionsDialog::Host{folder_, questions_, settings_, r, [this](const Reglages& x) { live_.push_back(x); }, zoom});
+    // Reads config.dat back as the main window does.
+    auto d = std::make_unique<OptionsDialog>(OptionsDialog::Host{
+        folder_, questions_, r, [this](const Reglages& x) { live_.push_back(x); },
+        [this] { lire_reglages(folder_, settings_); }, zoom});
     d->show();
     return d;
   }
@@ -301,7 +303,8 @@ TEST_F(OptionsDialogTest, AReadOnlySettingsFileIsReportedAndItsValuesComeBack) {
 
 TEST_F(OptionsDialogTest, AFolderInPlaceOfTheFileIsReportedInTheLanguageJustChosen) {
   // The message follows the language the player has just picked.
-  for (const auto& [choice, c] : {std::pair{"Command1_1", failure_cases[0]}, std::pair{"Command1_0", failure_cases[1]}}) {
+  for (const auto& [choice, c] :
+       {std::pair{"Command1_1", failure_cases[0]}, std::pair{"Command1_0", failure_cases[1]}}) {
     SCOPED_TRACE(choice);
     questions_.told.clear();
     std::filesystem::create_directories(folder_.config());

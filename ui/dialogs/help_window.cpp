@@ -1,11 +1,15 @@
 #include "ui/dialogs/help_window.h"
 
+#include <vector>
+
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "ui/dialogs/fitting_font.h"
 #include "ui/dialogs/piece_picture.h"
 #include "ui/main/twips.h"
 
@@ -127,9 +131,12 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
   black.setColor(QPalette::Window, Qt::black);
   setPalette(black);
 
-  QFont tab_font("Arial");
+  QFont tab_font = arial_font();
   tab_font.setBold(true);
-  tab_font.setPixelSize(std::max(6, qRound(zoom.px(20.25 * 20))));
+  QStringList captions;
+  for (int k = 0; k < page_count; ++k) captions << help_tab_caption(k, language_);
+  const int tab_px = std::max(6, qRound(zoom.px(20.25 * 20)));
+  tab_font.setPixelSize(fitting_pixel_size(tab_font, tab_px, tab_px / 2, captions, zoom.px(1995) - 4));
   for (int k = 0; k < page_count; ++k) {
     auto* tab = new Tab(this, [this, k] { select_tab(k); });
     tab->setObjectName(QStringLiteral("Label1_%1").arg(k));
@@ -146,7 +153,8 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
     pages_[static_cast<std::size_t>(k)] = page;
   }
 
-  const std::pair<int, const char*> goals[] = {{piece::verre, "Image1"}, {piece::pot_de_fleurs, "Image2"}, {piece::bocal, "Image3"}};
+  const std::pair<int, const char*> goals[] = {
+      {piece::verre, "Image1"}, {piece::pot_de_fleurs, "Image2"}, {piece::bocal, "Image3"}};
   for (std::size_t k = 0; k < std::size(goals); ++k) {
     auto* image = new PiecePicture(host_.art, goals[k].first, pages_[page::rules]);
     image->setObjectName(goals[k].second);
@@ -161,12 +169,12 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
     pieces_[static_cast<std::size_t>(place.piece)] = image;
   }
 
-  QFont text_font("Arial");
+  QFont text_font = arial_font();
   text_font.setBold(true);
-  text_font.setPixelSize(std::max(6, qRound(zoom.px(9.75 * 20))));
   QPalette box_colours = palette();
   box_colours.setColor(QPalette::Base, page_blue);
   box_colours.setColor(QPalette::Text, Qt::yellow);
+  std::vector<QTextEdit*> boxes;  // French ones first
   for (const HelpLanguage language : {HelpLanguage::French, HelpLanguage::English}) {
     for (int i = 0; i < help_box_count; ++i) {
       const Place place = box_place(i, language);
@@ -175,7 +183,6 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
       box->setReadOnly(true);
       box->setAcceptRichText(false);
       box->setFocusPolicy(Qt::NoFocus);
-      box->setFont(text_font);
       box->setPalette(box_colours);
       box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       box->setVerticalScrollBarPolicy(scrolls(i, language) ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
@@ -184,14 +191,31 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
       box->setGeometry(zoom.rect(place.rect));
       box->setVisible(language == language_);
       if (language == language_ && i == help_box::description(language)) description_ = box;
+      boxes.push_back(box);
     }
   }
+  // French lines are broken by hand: one size for all boxes, at which each
+  // French line fits its box.
+  const int text_px = std::max(6, qRound(zoom.px(9.75 * 20)));
+  int fitted_px = text_px;
+  for (int i = 0; i < help_box_count; ++i) {
+    QTextEdit* box = boxes[static_cast<std::size_t>(i)];
+    const int scroll_bar = box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn
+                               ? box->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, box)
+                               : 0;
+    const double room = box->width() - 2 * box->frameWidth() - 2 * box->document()->documentMargin() - scroll_bar - 2;
+    fitted_px =
+        std::min(fitted_px, fitting_pixel_size(text_font, text_px, text_px * 2 / 3, {box->toPlainText()}, room));
+  }
+  text_font.setPixelSize(fitted_px);
+  for (QTextEdit* box : boxes) box->setFont(text_font);
 
   // As designed, the Rules page shows; the envelope asks for the About page.
   select_tab(host_.aide_apropos ? page::about : page::rules);
 }
 
 void HelpWindow::select_tab(int shown) {
+  if (shown < 0 || shown >= page_count) return;
   for (int k = 0; k < page_count; ++k) {
     QLabel* tab = tabs_[static_cast<std::size_t>(k)];
     QPalette p = tab->palette();

@@ -58,7 +58,8 @@ std::vector<RampBand> ramp_bands(RampStyle style, float width, float height) {
   std::fesetround(FE_TONEAREST);
   for (float y = 0; y < height; y += step) {
     const float share = y / height;
-    const int level = static_cast<int>(std::nearbyint(style == RampStyle::Red ? share * 255.0f * 0.7f : share * 255.0f));
+    const float level_f = style == RampStyle::Red ? share * 255.0f * 0.7f : share * 255.0f;
+    const int level = static_cast<int>(std::nearbyint(level_f));
     const QColor colour = style == RampStyle::Red ? QColor(level, 0, 0) : QColor(0, 0, level);
     bands.push_back({QRectF(0, y, width, step), colour});
   }

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 
+#include "ui/dialogs/fitting_font.h"
 #include "ui/main/twips.h"
 
 namespace drippo::ui {
@@ -44,7 +45,7 @@ struct Choice {
 constexpr std::array<Choice, 8> choices{{
     {Reglage::langue, 1},
     {Reglage::langue, 0},
-    {Reglage::musique, 1},
+    {Reglage::musique, 0},
     {Reglage::musique, 1},
     {Reglage::bruitages, 0},
     {Reglage::bruitages, 1},
@@ -124,7 +125,7 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
     carres_[k]->setObjectName(carre_names[k]);
   }
 
-  QFont title_font("Arial");
+  QFont title_font = arial_font();
   title_font.setBold(true);
   title_font.setPixelSize(font_px(20.25, zoom));
   QFont row_font = title_font;
@@ -134,16 +135,18 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
     l->setObjectName(name);
     l->setFont(font);
     l->setStyleSheet("QLabel { color: yellow; background: transparent; }");
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     at(l, r);
     return l;
   };
-  label("Label1", {240, 120, 5295, 495}, "REGLAGES DES OPTIONS", title_font)->setAlignment(Qt::AlignCenter);
+  label("Label1", {240, 120, 5295, 495}, "REGLAGES DES OPTIONS", title_font)
+      ->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   label("Label2", {240, 1200, 1815, 495}, "Langue :", row_font);
   label("Label3", {240, 2280, 2175, 495}, "Musique :", row_font);
   label("Label5", {240, 3360, 2295, 495}, "Bruitages :", row_font);
   label("Label4", {240, 4440, 2175, 495}, "Difficulté :", row_font);
 
-  QFont button_font("Arial");
+  QFont button_font = arial_font();
   button_font.setPixelSize(font_px(9.75, zoom));
   const QString white = "QPushButton { background: white; color: black; }";
   const char* design_texts[] = {"", "", "ON", "OFF", "ON", "OFF", "Normale", "Facile"};
@@ -181,6 +184,17 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
       else if (auto* b = qobject_cast<QPushButton*>(w)) b->setText(text);
     }
   }
+  // Each caption shrinks until it fits its control.
+  for (QLabel* l : findChildren<QLabel*>()) {
+    QFont f = l->font();
+    f.setPixelSize(fitting_pixel_size(f, f.pixelSize(), f.pixelSize() / 2, {l->text()}, l->width() - 2));
+    l->setFont(f);
+  }
+  for (QPushButton* b : findChildren<QPushButton*>()) {
+    QFont f = b->font();
+    f.setPixelSize(fitting_pixel_size(f, f.pixelSize(), f.pixelSize() / 2, {b->text()}, b->width() - 8));
+    b->setFont(f);
+  }
   montrer_reglages();
   ramp_ = ramp_bands(ramp_style_, static_cast<float>(width()), static_cast<float>(height()));
 }
@@ -194,13 +208,13 @@ void OptionsDialog::paintEvent(QPaintEvent*) {
 void OptionsDialog::choose(int index) {
   const Choice& c = choices[static_cast<std::size_t>(index)];
   reglages_.set(c.reglage, declaration(c.reglage).valeurs[c.value]);
-  host_.set_live(reglages_);
+  if (host_.set_live) host_.set_live(reglages_);
   montrer_reglages();
 }
 
 void OptionsDialog::set_defaults() {
   reglages_ = Reglages{};  // whose members start at the declared defaults
-  host_.set_live(reglages_);
+  if (host_.set_live) host_.set_live(reglages_);
   montrer_reglages();
 }
 
@@ -208,12 +222,12 @@ void OptionsDialog::on_ok() {
   if (const auto failure = ecrire_reglages(host_.folder, reglages_)) {
     host_.questions.tell(this, QString::fromStdString(*failure));
   }
-  reglages_ = lire_reglages(host_.folder, host_.settings).reglages;
+  if (host_.reread_and_apply) host_.reread_and_apply();
   accept();
 }
 
 void OptionsDialog::on_cancel() {
-  reglages_ = lire_reglages(host_.folder, host_.settings).reglages;
+  if (host_.reread_and_apply) host_.reread_and_apply();
   reject();
 }
 
@@ -221,7 +235,7 @@ void OptionsDialog::montrer_reglages() {
   markers_ = drippo::montrer_reglages(command1_lefts, reglages_);
   const Zoom zoom(host_.zoom);
   // Rows from the top: language, music, effects, difficulty.
-  carres_[0]->setGeometry(zoom.rect(marker_rect(markers_.carre_bruitage, 3)));
+  carres_[0]->setGeometry(zoom.rect(marker_rect(markers_.carre_bruitage, 2)));
   carres_[1]->setGeometry(zoom.rect(marker_rect(markers_.carre_difficulte, 3)));
   carres_[2]->setGeometry(zoom.rect(marker_rect(markers_.carre_langue, 0)));
   carres_[3]->setGeometry(zoom.rect(marker_rect(markers_.carre_ziq, 1)));

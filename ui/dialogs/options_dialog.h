@@ -23,11 +23,8 @@ class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
   struct Host {
-    ProgramFolder folder;
-    Questions& questions;
-    // What reading config.dat back applies the settings to: the game's
-    // settings, the water timer, the music and the main window's captions.
-    SettingsTarget& settings;
+    ProgramFolder folder;  // where config.dat is written
+    Questions& questions;  // tells a failure to write it
     // The game's settings as the dialog opens.
     Reglages reglages;
     // Every choice and Default: the game's settings take the new values at
@@ -35,6 +32,9 @@ class OptionsDialog : public QDialog {
     // effects, music flag, difficulty), leaving the water timer, the music
     // playing and the captions as they are until config.dat is read back.
     std::function<void(const Reglages&)> set_live;
+    // OK after writing, and Cancel: lire_reglages, which applies config.dat
+    // whole (settings, water timer, music, captions).
+    std::function<void()> reread_and_apply;
     double zoom;  // the main window's, so both look alike
   };
 

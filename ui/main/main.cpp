@@ -11,6 +11,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Drippo");
+  QApplication::setApplicationVersion(DRIPPO_VERSION);
 
   // Every file of the game lies beside the program.
   const drippo::ProgramFolder folder(QDir(QCoreApplication::applicationDirPath()).filesystemAbsolutePath());

@@ -1,6 +1,8 @@
 #include "ui/main/standard_dialogs.h"
 
+#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/level_browser.h"
+#include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/save_dialog.h"
 #include "ui/main/main_window.h"
 
@@ -14,11 +16,6 @@ void StandardDialogs::open_level_browser() {
   browser.exec();
 }
 
-// Until their own windows are built, these say so in the player's language.
-void StandardDialogs::not_yet(const char* french, const char* english) {
-  window_.questions().tell(&window_, QString::fromUtf8(window_.game().langue() == 0 ? french : english));
-}
-
 void StandardDialogs::open_save_dialog() {
   SaveDialog dialog(SaveDialog::Host{window_.game(), window_.folder(), window_.questions(), window_.art(),
                                      window_.zoom_factor()},
@@ -28,12 +25,17 @@ void StandardDialogs::open_save_dialog() {
 }
 
 void StandardDialogs::open_options() {
-  not_yet("Les options arrivent bientôt.", "Settings are coming soon.");
+  OptionsDialog dialog(OptionsDialog::Host{window_.folder(), window_.questions(), window_.settings(),
+                                           [this](const Reglages& r) { window_.set_live_settings(r); },
+                                           [this] { window_.reread_settings(); }, window_.zoom_factor()},
+                       &window_);
+  dialog.exec();
 }
 
 void StandardDialogs::open_help(bool about_page) {
-  if (about_page) not_yet("Drippo, un jeu de l'équipe Drippo.", "Drippo, a game by the Drippo team.");
-  else not_yet("L'aide arrive bientôt.", "Help is coming soon.");
+  HelpWindow help(HelpWindow::Host{window_.game().langue(), about_page, window_.art(), window_.zoom_factor()},
+                  &window_);
+  help.exec();
 }
 
 }  // namespace drippo::ui

@@ -17,7 +17,6 @@ class StandardDialogs : public Dialogs {
   void open_help(bool about_page) override;
 
  private:
-  void not_yet(const char* french, const char* english);
   MainWindow& window_;
 };
 

@@ -7,7 +7,7 @@
 
 namespace drippo::ui::testing {
 
-struct DescribedBox {
+struct ReferenceBox {
   const char* what;
   int fr_box;
   int uk_box;
@@ -15,7 +15,7 @@ struct DescribedBox {
   std::vector<const char*> english;
 };
 
-inline const std::vector<DescribedBox> described_boxes = {
+inline const std::vector<ReferenceBox> reference_boxes = {
     {"introduction", 0, 0,
      {
          "Les régles de ce jeu sont trés simples.",
@@ -110,13 +110,13 @@ inline const std::vector<DescribedBox> described_boxes = {
      }},
 };
 
-struct DescribedPiece {
+struct ReferencePiece {
   const char* french;
   const char* english;
 };
 
 // Indexed by piece code minus one.
-inline constexpr std::array<DescribedPiece, 20> described_pieces{{
+inline constexpr std::array<ReferencePiece, 20> reference_pieces{{
     // 1 flat platform
     {"Plate-forme plate: Il s'agit d'une simple plate-forme qui conduit l'eau de gauche à droite, "
      "ou de droite à gauche. Spécificité: Quand l'eau tombe d'en haut, elle garde la direction "
