@@ -19,49 +19,62 @@ struct Headless {
   Game game{view, scores, levels};
 };
 
-// Every steering piece, doors, mills, pipes and walls, each cell wet in all
-// three directions. Bombs, sponges, goals and the cat are left out: they end
-// or reshape the game, which the typical-level benchmark covers.
-Board full_wet_board() {
-  static constexpr std::int16_t pattern[] = {0, 1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 14, 20, 1, 0, 12};
+// Every cell wet in all three directions, with the given pieces in turn, a
+// heading each and some power left.
+template <std::size_t N>
+Board full_wet_board(const std::int16_t (&pattern)[N]) {
   Board b{};
   for (int i = 0; i <= derniere_case; ++i) {
     Cellule& c = b[static_cast<std::size_t>(i)];
-    c.piece = pattern[i % std::size(pattern)];
+    c.piece = pattern[static_cast<std::size_t>(i) % N];
     c.eau_g = c.eau_d = c.eau_b = 1;
     c.sens = (i % 2) ? Sens::gauche() : Sens::droite();
     c.compteur = static_cast<std::int16_t>(i % 7);
   }
-  // Two teleporters so that their partner search is in the loop too.
+  return b;
+}
+
+// Steering pieces only: platforms, slopes, curves, junctions, pipes, bricks.
+constexpr std::int16_t steering[] = {0, 1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 20, 1, 0, 12};
+// The same with a mill, a door and two teleporters, which the rule table
+// handles drop by drop.
+Board mixed_wet_board() {
+  static constexpr std::int16_t pattern[] = {0, 1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 14, 20, 1, 0, 12};
+  Board b = full_wet_board(pattern);
   b[40].piece = piece::teleporteur;
   b[100].piece = piece::teleporteur;
   return b;
 }
 
-void BM_TickFullWetBoard(benchmark::State& state) {
+// The argument turns the whole-board moves on (1) or off (0).
+void tick_from(benchmark::State& state, const Board& board) {
   Headless headless;
   Game& game = headless.game;
+  game.set_plain_flow(state.range(0) != 0);
   game.set_mode_jeu("charger");
   game.nouveau_tableau();  // the editor: water timer on, source shut
-  const Board wet = full_wet_board();
   for (auto _ : state) {
-    game.set_plateau(wet);  // every cell wet again, as at the start
+    game.set_plateau(board);  // every cell wet again, as at the start
     game.timer_eau_Timer();
     benchmark::DoNotOptimize(game.cell(0));
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_TickFullWetBoard);
 
-// What the full-board benchmark spends putting the water back: subtract it
-// from that benchmark's time to get the tick's own.
+void BM_TickFullWetSteeringBoard(benchmark::State& state) { tick_from(state, full_wet_board(steering)); }
+BENCHMARK(BM_TickFullWetSteeringBoard)->Arg(1)->Arg(0);
+
+void BM_TickFullWetMixedBoard(benchmark::State& state) { tick_from(state, mixed_wet_board()); }
+BENCHMARK(BM_TickFullWetMixedBoard)->Arg(1)->Arg(0);
+
+// What the benchmarks above spend putting the water back: subtract it from
+// their time to get the tick's own.
 void BM_ResetFullWetBoard(benchmark::State& state) {
   Headless headless;
-  Game& game = headless.game;
-  const Board wet = full_wet_board();
+  const Board wet = full_wet_board(steering);
   for (auto _ : state) {
-    game.set_plateau(wet);
-    benchmark::DoNotOptimize(game.cell(0));
+    headless.game.set_plateau(wet);
+    benchmark::DoNotOptimize(headless.game.cell(0));
   }
 }
 BENCHMARK(BM_ResetFullWetBoard);
@@ -70,9 +83,10 @@ BENCHMARK(BM_ResetFullWetBoard);
 void BM_TickDryBoard(benchmark::State& state) {
   Headless headless;
   Game& game = headless.game;
+  game.set_plain_flow(state.range(0) != 0);
   game.set_mode_jeu("charger");
   game.nouveau_tableau();
-  Board dry = full_wet_board();
+  Board dry = mixed_wet_board();
   for (Cellule& c : dry) c.eau_g = c.eau_d = c.eau_b = 0;
   game.set_plateau(dry);
   for (auto _ : state) {
@@ -81,7 +95,7 @@ void BM_TickDryBoard(benchmark::State& state) {
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_TickDryBoard);
+BENCHMARK(BM_TickDryBoard)->Arg(1)->Arg(0);
 
 // A level as a player meets it: a path of platforms, curves and junctions
 // from the source down to three goals, with a mill and its door, a sponge and
@@ -111,6 +125,7 @@ LevelData typical_level() {
 void BM_TypicalLevelGame(benchmark::State& state) {
   Headless headless;
   Game& game = headless.game;
+  game.set_plain_flow(state.range(0) != 0);
   game.set_bruitages(false);
   game.set_mode_jeu("jouer");
   const LevelData level = typical_level();
@@ -126,7 +141,7 @@ void BM_TypicalLevelGame(benchmark::State& state) {
   state.counters["ticks_per_second"] = benchmark::Counter(static_cast<double>(ticks), benchmark::Counter::kIsRate);
   state.counters["ticks_per_game"] = static_cast<double>(ticks) / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_TypicalLevelGame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TypicalLevelGame)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace drippo

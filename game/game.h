@@ -12,6 +12,7 @@
 #include "game/level_data.h"
 #include "game/messages.h"
 #include "game/pieces.h"
+#include "game/plain_flow.h"
 #include "game/ports.h"
 #include "game/rule_table.h"
 
@@ -63,6 +64,9 @@ class Game {
   // ---- Water ----------------------------------------------------------
   void timer_eau_Timer();
   bool in_tick() const { return in_tick_; }
+  // Whole-board moves when no drop meets a special piece (on by default);
+  // off, every drop goes through the rule table one by one. Same result.
+  void set_plain_flow(bool on) { plain_flow_ = on; }
   std::int32_t tick_counter() const { return tick_counter_; }
   void set_tick_counter(std::int32_t t) { tick_counter_ = t; }
   bool plateau_sec() const { return plateau_sec_; }
@@ -196,6 +200,7 @@ class Game {
 
   // The compiled rules of a cell, rebuilt when its piece changes.
   const CellRules& rules_for(int i, int p);
+  void refresh_rules();
 
   // Pictures.
   void show_picture(int i, int code) {
@@ -231,6 +236,8 @@ class Game {
   std::array<std::int16_t, board_slots> pictures_{};
   std::array<CellRules, nb_cases> rules_{};
   std::array<std::int16_t, nb_cases> rules_piece_{};
+  std::array<FlowMask, board_slots> flow_masks_{};
+  bool plain_flow_ = true;
   std::vector<Retenue> retenues_;
 
   bool in_tick_ = false;

@@ -23,7 +23,9 @@ class Sens {
   static Sens from_text(std::string_view text);
   const std::string& text() const;
 
+  // The raw id, for code that works on whole arrays of headings.
   constexpr std::uint16_t id() const { return id_; }
+  static constexpr Sens from_id(std::uint16_t id) { return Sens(id); }
   constexpr bool is_gauche() const { return id_ == 1; }
   constexpr bool is_droite() const { return id_ == 2; }
   constexpr bool operator==(const Sens&) const = default;

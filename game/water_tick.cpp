@@ -19,8 +19,19 @@ const CellRules& Game::rules_for(int i, int p) {
   if (rules_piece_[at(i)] != p) {
     rules_[at(i)] = compile_rules(i, p);
     rules_piece_[at(i)] = static_cast<std::int16_t>(p);
+    flow_masks_[at(i)] = flow_mask(rules_[at(i)], i);
   }
   return rules_[at(i)];
+}
+
+void Game::refresh_rules() {
+  // Pieces seldom change: one pass over the whole board tells whether any did.
+  int changed = 0;
+  for (std::size_t k = 0; k < nb_cases; ++k) changed |= rules_piece_[k] ^ plateau_.piece[k];
+  if (changed == 0) return;
+  for (int i = 0; i <= derniere_case; ++i) {
+    if (rules_piece_[at(i)] != plateau_.piece[at(i)]) rules_for(i, plateau_.piece[at(i)]);
+  }
 }
 
 // The second pass of a tick: every drop of the live board moves by the rule of
@@ -257,7 +268,8 @@ void Game::timer_eau_Timer() {
     else ++j;
   }
 
-  WaterTick(*this).move_all_drops();
+  refresh_rules();
+  if (!plain_flow_ || !move_plain_drops(plateau_, plateau_suivant_, flow_masks_)) WaterTick(*this).move_all_drops();
 
   // Third pass: the computed board becomes the live one, two drops that met
   // become one, and the board is dry when no cell holds water.
