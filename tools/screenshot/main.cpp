@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
 
 #include "storage/level_catalogue.h"
 #include "game/null_ports.h"
@@ -12,8 +14,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    qWarning("usage: drippo-screenshot PROGRAM_FOLDER OUT.png");
+  if (argc != 3 && argc != 4) {
+    qWarning("usage: drippo-screenshot PROGRAM_FOLDER OUT.png [options|help]");
     return 2;
   }
   const drippo::ProgramFolder folder(QDir(argv[1]).filesystemAbsolutePath());
@@ -24,6 +26,21 @@ int main(int argc, char** argv) {
   drippo::ui::MainWindow window({folder, scores, levels, audio, questions});
   window.resize(1178, 785);  // 150 %
   window.show();
+
+  if (argc == 4) {
+    // A dialog instead: grabbed as soon as it shows, then closed.
+    const QString which = argv[3];
+    QTimer::singleShot(200, [&] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      const bool saved = dialog != nullptr && dialog->grab().save(argv[2]);
+      if (dialog != nullptr) dialog->close();
+      QCoreApplication::exit(saved ? 0 : 1);
+    });
+    QTimer::singleShot(0, [&] {
+      window.findChild<QPushButton*>(which == "options" ? "Command7" : "Command8")->click();
+    });
+    return app.exec();
+  }
 
   drippo::Game& game = window.game();
   game.set_mode_jeu("jouer");
