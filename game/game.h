@@ -94,7 +94,6 @@ class Game {
   // The level as it is to be saved; clears the drops of every cell first.
   LevelData level_for_saving(const std::string& author);
   void level_saved(const std::string& name);  // the save succeeded
-  bool busy() const { return in_tick_; }  // a level must not change mid-tick
 
   void set_mode_jeu(const std::string& mode) { mode_jeu_ = mode; }
   const std::string& mode_jeu() const { return mode_jeu_; }

@@ -4,7 +4,8 @@ namespace drippo {
 
 std::optional<LevelError> load_level_path(Game& game, const std::filesystem::path& path) {
   const std::string file_name = path.filename().string();
-  if (game.busy()) return LevelError{LevelError::Kind::Unreadable, file_name};
+  // A level must not change in the middle of a tick.
+  if (game.in_tick()) return LevelError{LevelError::Kind::Unreadable, file_name};
   auto level = read_level_file(path);
   if (!level) return level.error();
   game.load_level(level.value(), file_name);
@@ -15,7 +16,8 @@ std::optional<LevelError> lire_tableau(Game& game, const ProgramFolder& folder,
                                        const std::string& file_name) {
   const auto path = folder.level_path(file_name);
   if (!path) return LevelError{LevelError::Kind::Missing, file_name};
-  if (game.busy()) return LevelError{LevelError::Kind::Unreadable, file_name};
+  // A level must not change in the middle of a tick.
+  if (game.in_tick()) return LevelError{LevelError::Kind::Unreadable, file_name};
   auto level = read_level_file(*path);
   if (!level) return level.error();
   game.load_level(level.value(), file_name);

@@ -227,11 +227,11 @@ void MainWindow::sync_from_game() {
   }
   text_temps_->setReadOnly(g.fields_locked());
   text_eau_->setReadOnly(g.fields_locked());
-  QPalette pal = text_temps_->palette();
-  pal.setColor(QPalette::Text, g.time_is_red() ? QColor(255, 0, 0) : QColor(0, 0, 0));
-  text_temps_->setPalette(pal);
-  text_temps_->setStyleSheet(QString("QLineEdit { background: white; border: 1px solid #5b6b80; color: %1; }")
-                                 .arg(g.time_is_red() ? "#ff0000" : "#000000"));
+  if (time_red_ != g.time_is_red()) {
+    time_red_ = g.time_is_red();
+    text_temps_->setStyleSheet(QString("QLineEdit { background: white; border: 1px solid #5b6b80; color: %1; }")
+                                   .arg(time_red_ ? "#ff0000" : "#000000"));
+  }
   palette_->update();
   sync_timers();
 }

@@ -149,6 +149,7 @@ class MainWindow : public QWidget {
   // The key held in the current sweep over the board, if any.
   Qt::KeyboardModifiers sweep_keys_;
   bool cells_shown_ = true;
+  bool time_red_ = false;
 
   BoardWidget* board_ = nullptr;
   PaletteWidget* palette_ = nullptr;
