@@ -37,6 +37,7 @@ FlowMask step_bits(const DropStep& s, int i, int direction) {
 
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 constexpr int bs = board_slots;
+constexpr int few_wet_cells = 24;
 
 }  // namespace
 
@@ -63,17 +64,19 @@ bool move_plain_drops(const BoardArrays& now, BoardArrays& next, const std::arra
   constexpr int up = nb_colonnes;  // padding in front, so that "the cell above" needs no test
 
   int special = 0;
-  int wet = 0;
+  int wet_cells = 0;
   for (int k = 0; k < n; ++k) {
     const int m = masks[at(k)];
     const int b = now.eau[at(k)] > 0;
     const int d = now.eau[at(bs + k)] > 0;
     const int g = now.eau[at(2 * bs + k)] > 0;
     special |= (b & (m >> 12)) | (d & (m >> 13)) | (g & (m >> 14));
-    wet |= b | d | g;
+    wet_cells += b | d | g;
   }
   if ((special & 1) != 0) return false;
-  if (wet == 0) return true;  // a dry board: nothing moves
+  if (wet_cells == 0) return true;  // a dry board: nothing moves
+  // A few streams cost less drop by drop than a pass over the whole board.
+  if (wet_cells < few_wet_cells) return false;
 
   // What leaves each cell: falling along its heading, falling as "D" or "G",
   // and moving right or left.

@@ -19,7 +19,8 @@ FlowMask flow_mask(const CellRules& rules, int i);
 
 // Moves every drop of `now` into `next` (which holds `now` and the drops
 // sponges have just released), or returns false and changes nothing when a
-// drop meets a piece with rules of its own.
+// drop meets a piece with rules of its own, or when so few cells are wet that
+// the rule table is quicker.
 bool move_plain_drops(const BoardArrays& now, BoardArrays& next, const std::array<FlowMask, board_slots>& masks);
 
 }  // namespace drippo

@@ -74,7 +74,8 @@ TEST(PlainFlow, DropsFromASpongeMeetThePlainMovesTheSameWay) {
   // A sponge high up releases its drops ten ticks later, onto plain pieces.
   std::mt19937 random(11);
   for (int round = 0; round < 30; ++round) {
-    Board b = random_board(random, plain_pieces, 0);
+    // Enough water elsewhere for the whole-board moves to take the ticks.
+    Board b = random_board(random, plain_pieces, 30);
     b[40].piece = piece::eponge;
     b[40].eau_b = 1;
     b[41].piece = piece::eponge;
