@@ -15,7 +15,7 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   if (argc != 3 && argc != 4) {
-    qWarning("usage: drippo-screenshot PROGRAM_FOLDER OUT.png [options|help]");
+    qWarning("usage: drippo-screenshot PROGRAM_FOLDER OUT.png [options|help|editor]");
     return 2;
   }
   const drippo::ProgramFolder folder(QDir(argv[1]).filesystemAbsolutePath());
@@ -27,6 +27,22 @@ int main(int argc, char** argv) {
   window.resize(1178, 785);  // 150 %
   window.show();
 
+  if (argc == 4 && QString(argv[3]) == "editor") {
+    // A level being built: the editor's panel, a few pieces and test water.
+    drippo::Game& game = window.game();
+    game.nouveau_tableau();
+    const std::pair<int, int> pieces[] = {{40, 3}, {59, 3}, {78, 6}, {116, 18}, {120, 17}, {155, 19}, {97, 20}};
+    for (auto [cell, piece] : pieces) {
+      game.palette_mouse_down(piece);
+      game.drop_on_cell(cell);
+    }
+    for (int tick = 0; tick < 8; ++tick) {
+      if (tick % 2 == 0) game.verser_goutte(21, "B");
+      game.timer_eau_Timer();
+    }
+    QApplication::processEvents();
+    return window.grab().save(argv[2]) ? 0 : 1;
+  }
   if (argc == 4) {
     // A dialog instead: grabbed as soon as it shows, then closed.
     const QString which = argv[3];
