@@ -20,21 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path scratch;  // removed when libFuzzer ends the run
-
-void remove_scratch() {
-  std::error_code ignored;
-  fs::remove_all(scratch, ignored);
-}
-
 // One program folder for the whole run, with a neighbour score that must never change.
 const drippo::ProgramFolder& folder() {
   static const drippo::ProgramFolder f = [] {
-    char name[] = "/tmp/drippo-fuzz-score-XXXXXX";
-    FUZZ_CHECK(mkdtemp(name) != nullptr);
-    scratch = name;
-    std::atexit(remove_scratch);
-    drippo::ProgramFolder made{fs::path(name)};
+    drippo::ProgramFolder made = scratch_program_folder("score");
     FUZZ_CHECK(!made.ensure_folders());
     const auto other = drippo::score_bytes(42);
     std::ofstream(made.sta() / "other.sta", std::ios::binary)

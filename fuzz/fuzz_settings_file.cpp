@@ -16,21 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path scratch;  // removed when libFuzzer ends the run
-
-void remove_scratch() {
-  std::error_code ignored;
-  fs::remove_all(scratch, ignored);
-}
-
 const drippo::ProgramFolder& folder() {
-  static const drippo::ProgramFolder f = [] {
-    char name[] = "/tmp/drippo-fuzz-settings-XXXXXX";
-    FUZZ_CHECK(mkdtemp(name) != nullptr);
-    scratch = name;
-    std::atexit(remove_scratch);
-    return drippo::ProgramFolder{fs::path(name)};
-  }();
+  static const drippo::ProgramFolder f = scratch_program_folder("settings");
   return f;
 }
 
