@@ -1,6 +1,9 @@
 // The options dialog's background: its two styles and its bands.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+
 #include "ui/dialogs/option_pictures.h"
 
 namespace drippo::ui::testing {
@@ -53,6 +56,23 @@ TEST(BackgroundRamp, BandsFollowTheSinglePrecisionStepToTheBottom) {
     EXPECT_LE(bands.size(), 101u);
     EXPECT_LT(bands.back().rect.top(), height);
     EXPECT_GE(bands.back().rect.bottom(), height - 0.01);
+  }
+}
+
+TEST(BackgroundRamp, PaintedBandsLeaveNoDarkLineAtAnyHeight) {
+  // The window may be any size: a band that stops a rounding short of the
+  // next one lets the black beneath show through as a line.
+  for (int height = 100; height <= 1200; ++height) {
+    QImage image(3, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    for (const RampBand& band : ramp_bands(RampStyle::Blue, 3, static_cast<float>(height))) {
+      painter.fillRect(band.rect, band.colour);
+    }
+    painter.end();
+    for (int y = 1; y < height; ++y) {
+      ASSERT_GE(image.pixelColor(1, y).blue(), image.pixelColor(1, y - 1).blue()) << height << " px, row " << y;
+    }
   }
 }
 

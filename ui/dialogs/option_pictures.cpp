@@ -56,12 +56,16 @@ std::vector<RampBand> ramp_bands(RampStyle style, float width, float height) {
   // Halves go to the even neighbour whatever the rounding mode was.
   const int saved = std::fegetround();
   std::fesetround(FE_TONEAREST);
-  for (float y = 0; y < height; y += step) {
+  for (float y = 0; y < height;) {
     const float share = y / height;
     const float level_f = style == RampStyle::Red ? share * 255.0f * 0.7f : share * 255.0f;
     const int level = static_cast<int>(std::nearbyint(level_f));
     const QColor colour = style == RampStyle::Red ? QColor(level, 0, 0) : QColor(0, 0, level);
-    bands.push_back({QRectF(0, y, width, step), colour});
+    // Each band ends exactly where the next begins: the single-precision sum
+    // and y + step in double may straddle a pixel's edge and leave a dark line.
+    const float next = y + step;
+    bands.push_back({QRectF(0, y, width, static_cast<double>(next) - y), colour});
+    y = next;
   }
   std::fesetround(saved);
   return bands;
