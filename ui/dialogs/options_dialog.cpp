@@ -172,7 +172,7 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
     return b;
   };
   connect(button("Command11", 360, "Default"), &QPushButton::clicked, this, &OptionsDialog::set_defaults);
-  connect(button("Command10", 2160, "Cancel"), &QPushButton::clicked, this, &OptionsDialog::on_cancel);
+  connect(button("Command10", 2160, "Cancel"), &QPushButton::clicked, this, &OptionsDialog::reject);
   connect(button("Command9", 3960, "OK"), &QPushButton::clicked, this, &OptionsDialog::on_ok);
 
   const std::int16_t langue = reglages_.langue;
@@ -226,9 +226,9 @@ void OptionsDialog::on_ok() {
   accept();
 }
 
-void OptionsDialog::on_cancel() {
+void OptionsDialog::reject() {
   if (host_.reread_and_apply) host_.reread_and_apply();
-  reject();
+  QDialog::reject();
 }
 
 void OptionsDialog::montrer_reglages() {

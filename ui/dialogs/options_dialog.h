@@ -17,8 +17,9 @@ namespace drippo::ui {
 
 // The options dialog: language, music, sound effects and difficulty, each a
 // row of two buttons with a yellow marker around the current choice. A
-// choice counts at once; OK writes config.dat and reads it back, Cancel only
-// reads it back, which puts the stored values back; both then close.
+// choice counts at once; OK writes config.dat and reads it back, Cancel (or
+// any other way of closing) only reads it back, which puts the stored values
+// back; both then close.
 class OptionsDialog : public QDialog {
   Q_OBJECT
  public:
@@ -46,6 +47,10 @@ class OptionsDialog : public QDialog {
   const MarkerLefts& marker_lefts() const { return markers_; }
   RampStyle ramp_style() const { return ramp_style_; }
 
+  // Cancel, Escape and the window's close box: the stored settings come back
+  // whole, so no part of the game keeps a choice that was not confirmed.
+  void reject() override;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
@@ -53,7 +58,6 @@ class OptionsDialog : public QDialog {
   void choose(int index);
   void set_defaults();
   void on_ok();
-  void on_cancel();
   void montrer_reglages();
 
   Host host_;
