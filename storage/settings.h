@@ -23,17 +23,18 @@ struct ReglageDecl {
   std::string_view nom;
   std::int16_t defaut;                  // what the dialog's Default button sets
   std::array<std::int16_t, 2> valeurs;  // what its two choice buttons set
-  // How a stored value is taken. Booleans keep any value (only -1 means on),
-  // so do positive intervals; the two mended ones are commented in the table.
+  // How a stored value is taken. Booleans keep any value (only -1 means on);
+  // the two mended ones are commented in the table.
   std::int16_t (*lu)(std::int16_t stored);
 };
 
 // The one place that knows each setting's default and values.
 inline constexpr std::array<ReglageDecl, 4> reglages_declares{{
     {"bruitages", -1, {-1, 0}, [](std::int16_t v) { return v; }},
-    // The water timer's interval in ms: 0 or less would stop the water for
-    // good, and a file of zeros holds 0.
-    {"difficulte", 100, {100, 200}, [](std::int16_t v) { return v > 0 ? v : std::int16_t{100}; }},
+    // The water timer's interval in ms, which also scales a level's time and
+    // water: 0 would stop the water for good (a file of zeros holds it), 1 is
+    // a 1 ms tick and 32767 a 33 s one. Only easy is taken as stored.
+    {"difficulte", 100, {100, 200}, [](std::int16_t v) { return v == 200 ? v : std::int16_t{100}; }},
     // The captions are English for any value but 0, while some messages show
     // nothing unless it is 0 or 1: any other value is English everywhere.
     {"langue", 0, {0, 1}, [](std::int16_t v) { return v == 0 ? v : std::int16_t{1}; }},
