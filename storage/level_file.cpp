@@ -1,5 +1,7 @@
 #include "storage/level_file.h"
 
+#include <cmath>
+
 #include "storage/cp1252.h"
 #include "storage/file_access.h"
 
@@ -26,11 +28,14 @@ LevelError from_slot_error(const SlotError& e, const std::string& file_name) {
 bool is_water_field(std::int16_t v) { return v == 0 || v == 1; }
 
 // Stock, time and water are texts in our files; other writers may have stored
-// numbers, which the boxes show in decimal.
+// numbers, which the boxes show in decimal. No box can show NaN or an
+// infinity, and no hand would have typed one: such a file was made to harm.
 Result<std::string, LevelError> read_box_text(SlotReader& in, const std::string& file_name) {
+  const int slot = in.next_slot();
   auto v = in.read_tagged();
   if (!v) return from_slot_error(v.error(), file_name);
   if (v.value().type == TaggedValue::Type::Text) return utf8_from_cp1252(v.value().text);
+  if (!std::isfinite(v.value().number)) return error_at(LevelError::Kind::NonFinite, file_name, slot);
   return v.value().decimal_text();
 }
 
@@ -76,6 +81,8 @@ std::string LevelError::message(std::int16_t langue) const {
     case K::BadWater:
       return line + (fr ? "une case contient une quantité d'eau invalide."
                         : "a cell holds an invalid amount of water.");
+    case K::NonFinite:
+      return line + (fr ? "il contient un nombre infini ou indéfini." : "it holds an infinite or undefined number.");
     case K::FolderMissing:
       return line + (fr ? "le dossier des tableaux est introuvable." : "the levels folder is missing.");
     case K::TargetNotAFile:

@@ -29,6 +29,7 @@ struct LevelError {
     UnknownValue, // a tagged value of a type we do not know
     BadPiece,     // a piece code outside 0..20
     BadWater,     // a water field other than 0 or 1
+    NonFinite,    // a stock, time or water stored as NaN or an infinity
     // Saving
     FolderMissing,
     TargetNotAFile,

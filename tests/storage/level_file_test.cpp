@@ -204,6 +204,9 @@ TEST(LevelFromBytes, HostileFilesAreRejected) {
       {"heading of 200 bytes in a cell", 12, long_heading, false, K::Damaged},
       {"stock text past the end of the file", 230, {0x08, 0x00, 0x10, 0x00, '9'}, true, K::Truncated},
       {"tagged type 7 as time", time_slot, {0x07, 0x00, 0, 0, 0, 0, 0, 0, 0, 0}, false, K::UnknownValue},
+      {"time NaN", time_slot, {0x05, 0x00, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F}, false, K::NonFinite},
+      {"water +infinity", water_slot, {0x04, 0x00, 0, 0, 0x80, 0x7F}, false, K::NonFinite},
+      {"stock -infinity", first_stock_slot, {0x05, 0x00, 0, 0, 0, 0, 0, 0, 0xF0, 0xFF}, false, K::NonFinite},
       {"cell cut short", 100, {1, 0, 0, 0, 0}, true, K::Truncated},
       {"author longer than its slot", author_slot, {0x7F, 0x00, 'x'}, false, K::Damaged},
       {"author past the end of the file", author_slot, {0x09, 0x00, 'V', 'r'}, true, K::Truncated},
@@ -239,7 +242,7 @@ TEST(LevelError, EveryKindHasItsOwnMessageInBothLanguages) {
   using K = LevelError::Kind;
   const K kinds[] = {K::Missing,    K::NotAFile,      K::Unreadable,     K::Truncated,
                      K::Damaged,    K::UnknownValue,  K::BadPiece,       K::BadWater,
-                     K::FolderMissing, K::TargetNotAFile, K::WriteFailed};
+                     K::NonFinite,  K::FolderMissing, K::TargetNotAFile, K::WriteFailed};
   for (const std::int16_t langue : {0, 1}) {
     std::vector<std::string> seen;
     for (const K k : kinds) {
