@@ -1,5 +1,9 @@
 #include "storage/file_access.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -8,6 +12,25 @@ namespace drippo {
 namespace fs = std::filesystem;
 namespace {
 
+// Waits until what was written through fd is on the disk itself.
+bool sync_to_disk(int fd) {
+  while (::fsync(fd) != 0) {
+    if (errno == EINTR) continue;
+    // EINVAL: a file system that cannot sync at all, so nothing to wait for.
+    return errno == EINVAL;
+  }
+  return true;
+}
+
+// The folder's own record of the rename reaches the disk only with it synced.
+bool sync_folder(const fs::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool synced = sync_to_disk(fd);
+  ::close(fd);
+  return synced;
+}
+
 bool write_new_file(const fs::path& path, std::span<const std::uint8_t> bytes) {
   // "x": never open something already there, such as a link planted under the
   // temporary's name, which would have us overwrite another file.
@@ -15,8 +38,11 @@ bool write_new_file(const fs::path& path, std::span<const std::uint8_t> bytes) {
   if (!f) return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   const bool flushed = std::fflush(f) == 0;
+  // Renamed over the old file before its bytes are on the disk, the new name
+  // could point at an empty file after a power cut.
+  const bool synced = written && flushed && sync_to_disk(::fileno(f));
   const bool closed = std::fclose(f) == 0;
-  if (written && flushed && closed) return true;
+  if (synced && closed) return true;
   std::error_code ignored;
   fs::remove(path, ignored);
   return false;
@@ -68,6 +94,9 @@ std::optional<WriteFailure> replace_file(const fs::path& path, std::span<const s
     fs::remove(temp, ec);
     return WriteFailure::WriteFailed;
   }
+  // Until the folder is synced a power cut may bring the old file back, so a
+  // save that cannot sync it is not one the player may count on.
+  if (!sync_folder(folder)) return WriteFailure::WriteFailed;
   return std::nullopt;
 }
 

@@ -31,9 +31,10 @@ enum class WriteFailure {
   WriteFailed,
 };
 
-// Writes a temporary file beside the target and renames it over the target,
-// so a failed write never leaves a broken file nor loses the previous one.
-// The folder must already exist.
+// Writes a temporary file beside the target, syncs it to the disk, renames it
+// over the target and syncs the folder, so neither a failed write nor a power
+// cut leaves a broken file or loses the previous one. A failed sync is a
+// failed write. The folder must already exist.
 std::optional<WriteFailure> replace_file(const std::filesystem::path& path,
                                          std::span<const std::uint8_t> bytes);
 

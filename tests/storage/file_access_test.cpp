@@ -4,12 +4,29 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <vector>
 
 #include "temp_folder.h"
+
+// A disk that fails to sync, when a test says so: this fsync takes the C
+// library's place in the whole test program.
+namespace {
+int sync_error = 0;
+}  // namespace
+
+extern "C" int fsync(int fd) {
+  if (sync_error != 0) {
+    errno = sync_error;
+    return -1;
+  }
+  return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace drippo {
 namespace {
@@ -56,6 +73,17 @@ TEST(ReplaceFile, AFullDiskKeepsThePreviousFileAndLeavesNoTemporary) {
   EXPECT_EQ(failure, WriteFailure::WriteFailed);
   EXPECT_EQ(file_bytes(dir / "config.dat"), (Bytes{1, 2, 3}));
   EXPECT_EQ(entries(dir.path()), std::vector<fs::path>{"config.dat"});
+}
+
+TEST(ReplaceFile, ADiskThatCannotSyncIsAFailedWriteThatKeepsThePreviousFile) {
+  TempFolder dir;
+  put_file(dir / "level.tab", Bytes{1, 2, 3});
+  sync_error = EIO;
+  const auto failure = replace_file(dir / "level.tab", Bytes{4, 5});
+  sync_error = 0;
+  EXPECT_EQ(failure, WriteFailure::WriteFailed);
+  EXPECT_EQ(file_bytes(dir / "level.tab"), (Bytes{1, 2, 3}));
+  EXPECT_EQ(entries(dir.path()), std::vector<fs::path>{"level.tab"});
 }
 
 TEST(ReplaceFile, ReplacesALinkRatherThanWritingThroughIt) {
