@@ -1,7 +1,31 @@
+#include <cmath>
+#include <limits>
+
 #include "game/control_text.h"
 #include "game/game.h"
 
 namespace drippo {
+namespace {
+
+// A stored time or water as the level shows it at this difficulty (easy
+// doubles it). A whole number is scaled in double precision, where doubling
+// is exact: single precision would show "16777217" as 16777216 and turn
+// anything past 3.4e38 into an infinity, which reads as no water at all. Only
+// a fraction goes through single precision, whose shortest text keeps "10.3"
+// as "10.3" rather than the double nearest to the float.
+std::string scaled_by_difficulty(const std::string& stored, std::int16_t difficulte) {
+  const double value = leading_number(stored);
+  if (value == std::trunc(value)) {
+    const double scaled = value * (difficulte / 100.0);
+    // Past the largest double, the largest double: very much water, not none.
+    if (!std::isfinite(scaled)) return number_text(std::copysign(std::numeric_limits<double>::max(), scaled));
+    return number_text(scaled);
+  }
+  const float f = static_cast<float>(difficulte) / 100.0f;
+  return single_text(static_cast<float>(value) * f);
+}
+
+}  // namespace
 
 void Game::load_level(const LevelData& level, const std::string& file_name) {
   if (in_tick_) return;
@@ -32,10 +56,8 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   }
   for (int t = 1; t <= nb_types; ++t) set_stock(t, level.stocks[static_cast<std::size_t>(t)]);
 
-  // Easy difficulty doubles the time and the water.
-  const float f = static_cast<float>(difficulte_) / 100.0f;
-  set_text_temps(single_text(static_cast<float>(leading_number(level.time)) * f));
-  set_text_eau(single_text(static_cast<float>(leading_number(level.water)) * f));
+  set_text_temps(scaled_by_difficulty(level.time, difficulte_));
+  set_text_eau(scaled_by_difficulty(level.water, difficulte_));
   auteur_tableau_ = level.author;
 
   redraw_all();

@@ -86,6 +86,12 @@ TEST(LoadLevel, EasyDifficultyDoublesTimeAndWater) {
   const Case cases[] = {
       {100, "10", "7", "10", "7"},  {200, "10", "7", "20", "14"}, {200, "2.5", "0", "5", "0"},
       {200, "", "abc", "0", "0"},   {100, "3x", "-4", "3", "-4"},
+      // Whole numbers keep every digit, and a water past single precision's
+      // range is very much water, not none.
+      {100, "16777217", "123456789", "16777217", "123456789"},
+      {200, "16777217", "123456789", "33554434", "246913578"},
+      {100, "60", "1e39", "60", "1e+39"},
+      {200, "60", "1e308", "120", "1.7976931348623157e+308"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.difficulte) + " " + c.time + " " + c.water);
