@@ -50,6 +50,12 @@ TEST(SimOptions, RefusesWhatCannotBeRun) {
       {"a.tab", "--place", "5"},
       {"a.tab", "--place", "5:1x"},
       {"a.tab", "--drop", "0:5"},
+      // Numbers past what the option holds are refused, never narrowed to a
+      // small one (4294967297 would be tick 1, 4294967336 cell 40).
+      {"a.tab", "--drop", "4294967297:40"},
+      {"a.tab", "--drop", "1:4294967336"},
+      {"a.tab", "--place", "4294967336:1"},
+      {"a.tab", "--ticks", "9223372036854775808"},
       {"a.tab", "--ticks", "-3"},
       {"a.tab", "--ticks"},
       {"a.tab", "--difficulty", "0"},

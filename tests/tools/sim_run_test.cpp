@@ -139,6 +139,20 @@ TEST_F(SimRun, TraceDescribesEveryTick) {
   EXPECT_NE(last_tick.find(R"("events": ["goal", "griou"], "ends": 1)"), std::string::npos) << last_tick;
 }
 
+TEST_F(SimRun, TraceShowsTheWaterAsTheNumberItsTextHolds) {
+  // The editor's source is shut, so the water text stays as loaded.
+  const auto half = level("water: 0.5", {});
+  EXPECT_NE(run(quoted(half) + " --edit --trace --ticks 1").lines.at(0).find(R"("water": 0.5,)"), std::string::npos);
+
+  // Beyond single precision's range: very much water, a drop on every tick.
+  const auto flood = level("water: 1e39", {});
+  SimOutput r = run(quoted(flood) + " --trace --ticks 3");
+  ASSERT_EQ(r.lines.size(), 4u);
+  EXPECT_NE(r.lines[2].find(R"("water": 1e+39,)"), std::string::npos) << r.lines[2];
+  EXPECT_NE(r.lines[2].find(R"("dry": false,)"), std::string::npos) << r.lines[2];
+  EXPECT_EQ(r.last(), R"({"result": "running", "score": 0, "ticks": 3, "message": "C'est parti!"})");
+}
+
 TEST_F(SimRun, PlacementsFollowTheStockAndTheirRefusalsAreReported) {
   // A wall under the source; a diagonal left placed on 36 carries nothing,
   // one on 37 turns the water left into 36 and down to the glass at 226.
@@ -179,12 +193,13 @@ TEST_F(SimRun, EditorRunsTestDropsWithTheSourceShut) {
 TEST_F(SimRun, UnusableArgumentsAndFilesExitWithStatusTwo) {
   const auto ok = level("water: 1", {});
   for (const std::string& args : {std::string(""), quoted(ok) + " --ticks many", quoted(ok) + " --place 300:1",
-                                 quoted(ok) + " --difficulty 150", quoted(ok) + " --lang 2", quoted(ok) + " --fast",
-                                 quoted(dir_ / "missing.tab")}) {
+                                 quoted(ok) + " --drop 4294967297:40", quoted(ok) + " --difficulty 150",
+                                 quoted(ok) + " --lang '2\n3'", quoted(ok) + " --fast",
+                                 quoted(dir_ / "missing\n.tab")}) {
     SimOutput r = run(args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_TRUE(r.lines.empty()) << args;
-    EXPECT_FALSE(r.errors.empty()) << args;
+    EXPECT_EQ(std::count(r.errors.begin(), r.errors.end(), '\n'), 1) << args << "\n" << r.errors;
   }
 
   // A hostile level: a piece code that does not exist.

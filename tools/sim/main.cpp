@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
   std::string error;
   const auto options = drippo::sim::parse_options(args, error);
   if (!options) {
-    std::cerr << "drippo-sim: " << error << "\n" << drippo::sim::usage << "\n";
+    std::cerr << "drippo-sim: " << error << "\n";
     return 2;
   }
   return drippo::sim::run_simulation(*options, std::cout, std::cerr);

@@ -1,6 +1,9 @@
 #include "sim/sim_options.h"
 
 #include <charconv>
+#include <cstdio>
+#include <limits>
+#include <string_view>
 
 #include "game/board_geometry.h"
 #include "game/pieces.h"
@@ -8,20 +11,40 @@
 namespace drippo::sim {
 namespace {
 
-bool parse_long(const std::string& text, long& out) {
+// A whole number of exactly the target type: from_chars refuses a value the
+// type cannot hold, so "4294967297" is never narrowed to 1.
+template <typename Number>
+bool parse_whole(std::string_view text, Number& out) {
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, out);
   return ec == std::errc() && ptr == end && !text.empty();
 }
 
 // "A:B" into two whole numbers.
-bool parse_pair(const std::string& text, long& a, long& b) {
+bool parse_pair(std::string_view text, int& a, int& b) {
   const auto colon = text.find(':');
-  if (colon == std::string::npos) return false;
-  return parse_long(text.substr(0, colon), a) && parse_long(text.substr(colon + 1), b);
+  if (colon == std::string_view::npos) return false;
+  return parse_whole(text.substr(0, colon), a) && parse_whole(text.substr(colon + 1), b);
 }
 
+std::string quoted(std::string_view text) { return "\"" + escape_controls(text) + "\""; }
+
 }  // namespace
+
+std::string escape_controls(std::string_view text) {
+  std::string out;
+  for (const char ch : text) {
+    const auto u = static_cast<unsigned char>(ch);
+    if (u < 0x20 || u == 0x7F) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\x%02x", u);
+      out += buf;
+    } else {
+      out += ch;
+    }
+  }
+  return out;
+}
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
   Options o;
@@ -42,56 +65,57 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     } else if (a == "--trace") {
       o.trace = true;
     } else if (a == "--place") {
-      long cell = 0, piece = 0;
+      int cell = 0, piece = 0;
       if (!value(v)) return std::nullopt;
-      if (!parse_pair(v, cell, piece) || !is_cell(static_cast<int>(cell)) || piece < 1 || piece > nb_types) {
-        error = "--place wants CELL:PIECE with CELL 0 to 227 and PIECE 1 to 20, not \"" + v + "\"";
+      if (!parse_pair(v, cell, piece) || !is_cell(cell) || piece < 1 || piece > nb_types) {
+        error = "--place wants CELL:PIECE with CELL 0 to 227 and PIECE 1 to 20, not " + quoted(v);
         return std::nullopt;
       }
-      o.placements.push_back({static_cast<int>(cell), static_cast<int>(piece)});
+      o.placements.push_back({cell, piece});
     } else if (a == "--drop") {
-      long tick = 0, cell = 0;
+      int tick = 0, cell = 0;
       if (!value(v)) return std::nullopt;
-      if (!parse_pair(v, tick, cell) || tick < 1 || !is_cell(static_cast<int>(cell))) {
-        error = "--drop wants TICK:CELL with TICK from 1 and CELL 0 to 227, not \"" + v + "\"";
+      if (!parse_pair(v, tick, cell) || tick < 1 || !is_cell(cell)) {
+        error = "--drop wants TICK:CELL with TICK 1 to 2147483647 and CELL 0 to 227, not " + quoted(v);
         return std::nullopt;
       }
-      o.drops.push_back({static_cast<int>(tick), static_cast<int>(cell)});
+      o.drops.push_back({tick, cell});
     } else if (a == "--ticks") {
       long n = 0;
       if (!value(v)) return std::nullopt;
-      if (!parse_long(v, n) || n < 0) {
-        error = "--ticks wants a whole number of 0 or more, not \"" + v + "\"";
+      if (!parse_whole(v, n) || n < 0) {
+        error = "--ticks wants a whole number from 0 to " + std::to_string(std::numeric_limits<long>::max()) +
+                ", not " + quoted(v);
         return std::nullopt;
       }
       o.ticks = n;
     } else if (a == "--difficulty") {
       if (!value(v)) return std::nullopt;
       if (v != "100" && v != "200") {
-        error = "--difficulty is 100 or 200, not \"" + v + "\"";
+        error = "--difficulty is 100 or 200, not " + quoted(v);
         return std::nullopt;
       }
       o.difficulty = std::stoi(v);
     } else if (a == "--lang") {
       if (!value(v)) return std::nullopt;
       if (v != "0" && v != "1") {
-        error = "--lang is 0 or 1, not \"" + v + "\"";
+        error = "--lang is 0 or 1, not " + quoted(v);
         return std::nullopt;
       }
       o.lang = std::stoi(v);
     } else if (!a.empty() && a[0] == '-' && a != "-") {
-      error = "unknown option " + a;
+      error = "unknown option " + quoted(a);
       return std::nullopt;
     } else if (!have_level) {
       o.level_path = a;
       have_level = true;
     } else {
-      error = "one level file only, not also \"" + a + "\"";
+      error = "one level file only, not also " + quoted(a);
       return std::nullopt;
     }
   }
   if (!have_level) {
-    error = "no level file given";
+    error = "no level file given (drippo-sim LEVEL.tab [options])";
     return std::nullopt;
   }
   return o;

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace drippo::sim {
@@ -31,8 +32,8 @@ struct Options {
 // one-line explanation.
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
 
-inline constexpr const char* usage =
-    "usage: drippo-sim LEVEL.tab [--edit] [--place CELL:PIECE]... [--drop TICK:CELL]...\n"
-    "                  [--ticks N] [--difficulty 100|200] [--lang 0|1] [--trace]";
+// Text for one line of standard error: control characters, such as a newline
+// in an argument or a file name, written as \xNN.
+std::string escape_controls(std::string_view text);
 
 }  // namespace drippo::sim

@@ -42,7 +42,7 @@ int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
   game.set_mode_jeu(o.edit ? "charger" : "jouer");
 
   if (auto error = load_level_path(game, o.level_path)) {
-    err << "drippo-sim: " << error->message(static_cast<std::int16_t>(o.lang)) << "\n";
+    err << "drippo-sim: " << escape_controls(error->message(static_cast<std::int16_t>(o.lang))) << "\n";
     return 2;
   }
 

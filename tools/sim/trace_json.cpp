@@ -47,13 +47,9 @@ const char* outcome_name(Outcome o) {
   return "running";
 }
 
-namespace {
-std::string whole(double v) { return number_text(std::trunc(v)); }
-}  // namespace
-
 std::string tick_line(const Game& game, const std::vector<std::string>& events, int ends) {
   std::string s = "{\"tick\": " + std::to_string(game.tick_counter());
-  s += ", \"water\": " + whole(leading_number(game.text_eau()));
+  s += ", \"water\": " + number_text(leading_number(game.text_eau()));
   s += ", \"time\": " + json_string(game.text_temps());
   s += ", \"score\": " + json_real(game.score());
   s += ", \"score_box\": " + json_string(game.texte_score());
