@@ -26,6 +26,7 @@ void Game::start_water() {
   time_red_ = false;
   timer_rebour_enabled_ = false;
   score_ = 0.0;
+  set_score_problem("");
   set_message(msg::c_est_parti);
   plateau_sec_ = false;
   view_.state_changed();

@@ -60,13 +60,13 @@ void Game::edit_water(const std::string& text) {
 }
 
 bool Game::undo() {
-  if (!can_undo() || in_tick_) return false;
+  if (!can_undo() || board_locked()) return false;
   restore(history_.undo(editor_snapshot()));
   return true;
 }
 
 bool Game::redo() {
-  if (!can_redo() || in_tick_) return false;
+  if (!can_redo() || board_locked()) return false;
   restore(history_.redo(editor_snapshot()));
   return true;
 }

@@ -65,6 +65,19 @@ void Game::set_message(const Bilingual& text) {
 }
 
 void Game::set_comment(const std::string& text) {
+  said_ = text;
+  show_comment();
+}
+
+void Game::set_score_problem(const std::string& text) {
+  score_problem_ = text;
+  show_comment();
+}
+
+void Game::show_comment() {
+  // A score that could not be kept stays under whatever the game says next,
+  // until another game begins.
+  const std::string text = score_problem_.empty() ? said_ : said_ + "\n" + score_problem_;
   if (comment_ == text) return;
   comment_ = text;
   view_.show_text(Field::Message, comment_);

@@ -188,6 +188,8 @@ class Game {
   void tous_reussis();
   void set_message(const Bilingual& text);
   void set_comment(const std::string& text);
+  void set_score_problem(const std::string& text);
+  void show_comment();
   void set_texte_score(const std::string& text);
   void play(Sound s);
 
@@ -215,6 +217,10 @@ class Game {
   void remember_board_change();
   void recount_goals();
   void after_editor_change();
+  // No placing, taking back or undo while a tick is in progress (an
+  // explosion's pause lets the mouse act, and the end of the tick would
+  // overwrite the change) nor while the game is paused (the board is hidden).
+  bool board_locked() const { return in_tick_ || en_pause_; }
   bool take_from_stock(int t);
   void set_highlight(int i);
 
@@ -264,7 +270,9 @@ class Game {
   std::string text_temps_;
   std::string text_eau_;
   std::string texte_score_;
-  std::string comment_;
+  std::string comment_;  // what the message line shows: said_, then score_problem_
+  std::string said_;
+  std::string score_problem_;
   std::string accueil_;
 
   bool image3_shown_ = true;

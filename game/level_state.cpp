@@ -38,12 +38,16 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   retenues_.clear();
   history_.clear();
   view_.start_next_music();
+  set_score_problem("");
   set_comment("");
   mode_edition_ = editing;
   tableau_sauve_ = playing;
   playing_set_shown_ = playing;
 
   nb_buts_ = 0;
+  // No goal of a level just loaded is full, also in the editor, whose test
+  // water would otherwise add to the score of the last game played.
+  score_ = 0.0;
   set_texte_score("0");
   for (int i = 0; i <= derniere_case; ++i) {
     Cellule c = level.cells[static_cast<std::size_t>(i)];
@@ -78,6 +82,7 @@ void Game::nouveau_tableau() {
   mode_edition_ = true;
   retenues_.clear();
   history_.clear();
+  set_score_problem("");
   tableau_sauve_ = false;
   playing_set_shown_ = false;
   fields_locked_ = false;
@@ -92,7 +97,7 @@ void Game::nouveau_tableau() {
     c.modifiable = 1;
     show_picture(i, piece::vide);
   }
-  // The old level's goals are gone: the empty board has none.
+  // The old level's goals are gone: the empty board has none, and no score.
   recount_goals();
   nom_tableau_ = "nouveau";
   view_.show_text(Field::Title, nom_tableau_);

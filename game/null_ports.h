@@ -26,7 +26,7 @@ class SilentView : public GameView {
 // Scores of a game without a window are nobody's: nothing is written.
 class NoScores : public ScoreRecorder {
  public:
-  void noter_score(const std::string&, double) override {}
+  std::optional<std::string> noter_score(const std::string&, double, std::int16_t) override { return {}; }
 };
 
 // No levels folder to look through.

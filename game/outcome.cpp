@@ -10,7 +10,7 @@ namespace drippo {
 void Game::fin_partie(Outcome outcome) {
   play(Sound::Griou);
   timer_eau_enabled_ = false;
-  scores_.noter_score(nom_tableau_, score_);
+  set_score_problem(scores_.noter_score(nom_tableau_, score_, langue_).value_or(""));
   animer_enveloppe(true);
   last_outcome_ = outcome;
   ++fin_partie_count_;
@@ -53,6 +53,9 @@ void Game::goal_filled() {
 
 void Game::win() {
   set_message(msg::partie_gagnee);
+  // Test water proves the level can be won, but the level was not played:
+  // the editor's water goes on and nothing is recorded.
+  if (mode_edition_) return;
   fin_partie(Outcome::Win);
   tous_reussis();
 }

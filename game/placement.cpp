@@ -1,11 +1,12 @@
+#include <cmath>
+
 #include "game/control_text.h"
 #include "game/game.h"
 
 namespace drippo {
 
-// Placing, moving and taking back pieces. The board must not change while a
-// tick is in progress (an explosion's pause lets the mouse act), since the end
-// of the tick would overwrite the change and lose the piece.
+// Placing, moving and taking back pieces; none of them while the board is
+// locked (board_locked).
 
 bool Game::teleporter_limit_reached() const {
   int count = 0;
@@ -28,10 +29,19 @@ bool Game::take_from_stock(int t) {
 
 void Game::recount_goals() {
   std::int16_t n = 0;
+  int full = 0;
   for (int i = 0; i <= derniere_case; ++i) {
-    if (is_goal(plateau_.piece[static_cast<std::size_t>(i)])) ++n;
+    const auto k = static_cast<std::size_t>(i);
+    if (!is_goal(plateau_.piece[k])) continue;
+    ++n;
+    if (plateau_.besoin[k] <= 0) ++full;
   }
   nb_buts_ = n;
+  // The editor's score follows the board as it now stands: a goal taken back
+  // or set down again must not leave a share of the old count behind, or the
+  // next goal filled by test water would score past 100.
+  score_ = n > 0 ? full / static_cast<double>(n) * 100.0 : 0.0;
+  set_texte_score(number_text(std::floor(score_)));
 }
 
 void Game::after_editor_change() {
@@ -39,7 +49,7 @@ void Game::after_editor_change() {
 }
 
 bool Game::board_mouse_down(int i, MouseButton button) {
-  if (!is_cell(i) || in_tick_) return false;
+  if (!is_cell(i) || board_locked()) return false;
   if (mode_jeu_ != "jouer" && mode_jeu_ != "charger" && !mode_edition_) return false;
 
   const Cellule& c = cell(i);
@@ -84,7 +94,7 @@ void Game::drag_cancelled() {
 }
 
 void Game::poser_piece(int i) {
-  if (!is_cell(i) || in_tick_ || cell(i).piece != piece::vide) return;
+  if (!is_cell(i) || board_locked() || cell(i).piece != piece::vide) return;
   type_glisse_ = type_choisi_;
   if (stock(type_glisse_).empty() || leading_number(stock(type_glisse_)) < 1) return;
   depuis_plateau_ = false;
@@ -105,7 +115,7 @@ void Game::poser_piece(int i) {
 }
 
 bool Game::drop_on_cell(int i) {
-  if (!is_cell(i) || in_tick_ || cell(i).piece != piece::vide) {
+  if (!is_cell(i) || board_locked() || cell(i).piece != piece::vide) {
     set_highlight(-1);
     depuis_plateau_ = false;
     return false;
@@ -146,11 +156,14 @@ void Game::drop_on_palette() {
 }
 
 void Game::reprendre_piece(int i) {
-  if (!is_cell(i) || in_tick_) return;
+  if (!is_cell(i) || board_locked()) return;
   const CellRef c(plateau_, i);
-  if (c.modifiable <= 0) return;
+  // An empty cell gives nothing back (the editor's right click pours test
+  // water there): not a change of the board, so no undo step and no recount,
+  // which would forget a goal that test water has just blown up.
+  if (c.modifiable <= 0 || c.piece == piece::vide) return;
   remember_board_change();
-  if (c.piece != piece::vide && is_valid_piece(c.piece)) {
+  if (is_valid_piece(c.piece)) {
     // "99" is the editor's unlimited stock: never raised past it.
     const std::string& box = stock(c.piece);
     if (box != "99") set_stock(c.piece, number_text(leading_number(box) + 1));

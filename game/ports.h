@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,7 +11,11 @@ namespace drippo {
 class ScoreRecorder {
  public:
   virtual ~ScoreRecorder() = default;
-  virtual void noter_score(const std::string& level_file_name, double score) = 0;
+  // When the score could not be recorded, says why, for the message line, in
+  // the player's language (French when langue is 0, English otherwise);
+  // nothing when it was recorded or did not need to be.
+  virtual std::optional<std::string> noter_score(const std::string& level_file_name, double score,
+                                                 std::int16_t langue) = 0;
 };
 
 // The levels folder as the level browser lists it, with the stored scores.

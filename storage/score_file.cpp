@@ -77,24 +77,28 @@ std::vector<std::uint8_t> score_bytes(double whole) {
   return std::move(out).bytes();
 }
 
+std::string ScoreError::reason(bool fr) const {
+  switch (kind) {
+    case Kind::Unreadable: return fr ? "l'ancien score ne peut pas être lu." : "the previous score cannot be read.";
+    case Kind::FolderMissing: return fr ? "le dossier des scores est introuvable." : "the scores folder is missing.";
+    case Kind::TargetNotAFile:
+      return fr ? "un dossier porte le nom de son fichier de score." : "a folder has the name of its score file.";
+    case Kind::WriteFailed: break;
+  }
+  return fr ? "l'écriture du fichier a échoué." : "the file could not be written.";
+}
+
 std::string ScoreError::message(std::int16_t langue) const {
-  using K = Kind;
   const bool fr = langue == 0;
-  const std::string line =
+  const std::string heading =
       fr ? "Impossible d'enregistrer le score du tableau « " + level_file_name + " » : "
          : "Cannot record the score of the level \"" + level_file_name + "\": ";
-  switch (kind) {
-    case K::Unreadable:
-      return line + (fr ? "l'ancien score ne peut pas être lu." : "the previous score cannot be read.");
-    case K::FolderMissing:
-      return line + (fr ? "le dossier des scores est introuvable." : "the scores folder is missing.");
-    case K::TargetNotAFile:
-      return line + (fr ? "un dossier porte le nom de son fichier de score."
-                        : "a folder has the name of its score file.");
-    case K::WriteFailed:
-      return line + (fr ? "l'écriture du fichier a échoué." : "the file could not be written.");
-  }
-  return line;
+  return heading + reason(fr);
+}
+
+std::string ScoreError::message_line(std::int16_t langue) const {
+  const bool fr = langue == 0;
+  return (fr ? "Score non enregistré : " : "Score not recorded: ") + reason(fr);
 }
 
 Result<ScoreRecord, ScoreError> noter_score(const ProgramFolder& folder, std::string_view level_file_name,
@@ -138,10 +142,11 @@ std::string lire_score(const ProgramFolder& folder, std::string_view level_file_
   return score_text(stored_score(bytes.value()));
 }
 
-void FolderScoreRecorder::noter_score(const std::string& level_file_name, double score) {
+std::optional<std::string> FolderScoreRecorder::noter_score(const std::string& level_file_name, double score,
+                                                            std::int16_t langue) {
   auto result = drippo::noter_score(folder_, level_file_name, score);
-  last_error_.reset();
-  if (!result) last_error_ = result.error();
+  if (result) return std::nullopt;
+  return result.error().message_line(langue);
 }
 
 }  // namespace drippo

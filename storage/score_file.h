@@ -54,6 +54,12 @@ struct ScoreError {
 
   // One line for the player: French when langue is 0, English otherwise.
   std::string message(std::int16_t langue) const;
+  // The same for the game's message line, which is narrow and already sits
+  // beside the level's name: the reason alone, after a short heading.
+  std::string message_line(std::int16_t langue) const;
+
+ private:
+  std::string reason(bool french) const;
 };
 
 enum class ScoreRecord {
@@ -77,15 +83,11 @@ class FolderScoreRecorder : public ScoreRecorder {
  public:
   explicit FolderScoreRecorder(ProgramFolder folder) : folder_(std::move(folder)) {}
 
-  void noter_score(const std::string& level_file_name, double score) override;
-
-  // Why the last recording failed, for the window to tell the player; nothing
-  // when it succeeded or had nothing to do.
-  const std::optional<ScoreError>& last_error() const { return last_error_; }
+  std::optional<std::string> noter_score(const std::string& level_file_name, double score,
+                                         std::int16_t langue) override;
 
  private:
   ProgramFolder folder_;
-  std::optional<ScoreError> last_error_;
 };
 
 }  // namespace drippo

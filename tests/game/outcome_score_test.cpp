@@ -221,6 +221,109 @@ TEST(Cat, InTheEditorTheCatComplainsAndTheWaterGoesOn) {
   EXPECT_EQ(t.at(88).eau_b, 1);
 }
 
+TEST(Outcome, AScoreThatCannotBeKeptIsToldUnderTheOutcomeUntilTheNextGame) {
+  for (std::int16_t langue : {0, 1}) {
+    SCOPED_TRACE(langue);
+    const std::string problem = langue == 0 ? "Score perdu" : "Score lost";
+    Table t;
+    t.game.set_langue(langue);
+    t.scores.failing = true;
+    t.play(LevelBuilder().put(100, piece::verre).put(150, piece::verre).water("0"));
+    t.at(100).besoin = 1;
+    t.drop(100, 'B', "D");
+    t.ticks(1);
+    const std::string well_done = langue == 0 ? "Bien joué!" : "Well done!";
+    EXPECT_EQ(t.game.comment(), well_done);  // nothing recorded yet
+    t.ticks(1);                              // the board is dry: game over
+    ASSERT_EQ(t.game.last_outcome(), Outcome::GameOver);
+    const std::string game_over = langue == 0 ? "Partie terminée..." : "Game over...";
+    EXPECT_EQ(t.game.comment(), game_over + "\n" + problem);
+    t.game.hover_cell(150);
+    EXPECT_EQ(t.game.comment(), (langue == 0 ? "Gouttes: 10\n" : "Amount: 10\n") + problem);
+    t.game.start_water();  // the next game
+    EXPECT_EQ(t.game.comment(), langue == 0 ? "C'est parti!" : "Go!");
+
+    // A win says so before the score is recorded: the problem comes under it.
+    t.at(100).besoin = 1;
+    t.at(150).besoin = 1;
+    t.drop(100, 'B', "D");
+    t.drop(150, 'B', "D");
+    t.ticks(1);
+    ASSERT_EQ(t.game.last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.comment(), (langue == 0 ? "Partie gagnée!\n" : "You win!\n") + problem);
+  }
+}
+
+// ---- Test water in the editor -----------------------------------------------
+
+TEST(EditorWater, EnteringTheEditorAfterAWinStartsFromNoScore) {
+  Table t;
+  t.play(LevelBuilder().put(100, piece::verre).water("10"));
+  t.at(100).besoin = 1;
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  ASSERT_EQ(t.game.score(), 100.0);
+
+  t.game.nouveau_tableau();
+  EXPECT_EQ(t.game.score(), 0.0);
+  EXPECT_EQ(t.game.texte_score(), "0");
+
+  t.edit(LevelBuilder().put(100, piece::verre).put(200, piece::verre));
+  t.at(100).besoin = 1;
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.texte_score(), "50");
+}
+
+TEST(EditorWater, AWinByTestWaterIsOnlyAMessage) {
+  Table t;
+  t.levels.levels = {{"essai.tab", "100"}};
+  t.edit(LevelBuilder().put(100, piece::verre));
+  t.at(100).besoin = 1;
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.comment(), "Partie gagnée!");
+  EXPECT_EQ(t.game.texte_score(), "100");
+  EXPECT_TRUE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_TRUE(t.scores.recorded.empty());
+  EXPECT_FALSE(t.game.accueil_shown());
+  EXPECT_FALSE(t.game.envelope_shown());
+
+  // The goal taken back and set down again is empty again: filling it wins
+  // again, at 100 and not past it.
+  t.game.reprendre_piece(100);
+  ASSERT_TRUE(t.game.palette_mouse_down(piece::verre));
+  ASSERT_TRUE(t.game.drop_on_cell(100));
+  EXPECT_EQ(t.game.texte_score(), "0");
+  t.at(100).besoin = 1;
+  t.drop(100, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.texte_score(), "100");
+}
+
+TEST(EditorWater, ATestDropOnAnEmptyCellChangesNothingElse) {
+  Table t;
+  // Test water blows up the bomb at 120 and the glass above it.
+  t.edit(LevelBuilder().put(101, piece::verre).put(120, piece::bombe).put(200, piece::verre));
+  t.drop(120, 'B', "D");
+  t.ticks(1);
+  ASSERT_EQ(t.at(101).piece, piece::vide);
+  ASSERT_EQ(t.game.nb_buts(), 2);
+
+  EXPECT_FALSE(t.game.board_mouse_down(50, MouseButton::Right));
+  EXPECT_EQ(t.at(50).eau_b, 1);
+  EXPECT_EQ(t.game.nb_buts(), 2);
+  EXPECT_FALSE(t.game.can_undo());
+
+  // So the glass left is half of the goals, not all of them.
+  t.at(200).besoin = 1;
+  t.drop(200, 'B', "D");
+  t.ticks(1);
+  EXPECT_EQ(t.game.texte_score(), "50");
+  EXPECT_EQ(t.game.comment(), "Bien joué!");
+}
+
 // ---- Every level done ---------------------------------------------------------
 
 std::string joined(const std::vector<std::string>& lines) {

@@ -189,6 +189,38 @@ TEST(Placing, RightClickPoursTestWaterOnlyInTheEditor) {
   EXPECT_EQ(editor.wet(), std::vector<std::string>{"100B:D"});
 }
 
+TEST(Placing, APausedBoardTakesNoPlacingTakingBackOrUndo) {
+  Table t;
+  load_to_play(t, piece::brique, "5");
+  t.game.board_mouse_down(100, MouseButton::Left);
+  ASSERT_EQ(t.game.stock(piece::brique), "4");
+  t.game.toggle_pause();
+  t.game.board_mouse_down(101, MouseButton::Left);
+  t.game.poser_piece(102);
+  EXPECT_FALSE(t.game.board_mouse_down(100, MouseButton::Left));  // no drag either
+  t.game.board_mouse_down(100, MouseButton::Right);
+  t.game.reprendre_piece(100);
+  ASSERT_TRUE(t.game.palette_mouse_down(piece::brique));
+  EXPECT_FALSE(t.game.drop_on_cell(103));
+  EXPECT_EQ(t.wet(), std::vector<std::string>{});
+  for (int cell : {101, 102, 103}) EXPECT_EQ(t.at(cell).piece, piece::vide) << cell;
+  EXPECT_EQ(t.at(100).piece, piece::brique);
+  EXPECT_EQ(t.game.stock(piece::brique), "4");
+  t.game.toggle_pause();
+  t.game.board_mouse_down(101, MouseButton::Left);
+  EXPECT_EQ(t.at(101).piece, piece::brique);
+
+  // A new level begun after a played one can be paused too: no test drop,
+  // no undo then.
+  t.game.nouveau_tableau();
+  t.game.board_mouse_down(100, MouseButton::Left);
+  t.game.toggle_pause();
+  t.game.board_mouse_down(50, MouseButton::Right);
+  EXPECT_FALSE(t.game.undo());
+  EXPECT_EQ(t.at(100).piece, piece::brique);
+  EXPECT_EQ(t.at(50).eau_b, 0);
+}
+
 TEST(Placing, BoardIgnoresClicksAtTheWelcomeScreen) {
   Table t;
   t.game.set_stock(piece::brique, "5");

@@ -329,16 +329,16 @@ TEST(ScoreError, TellsThePlayerWhichLevelInHisLanguage) {
   }
 }
 
-TEST(FolderScoreRecorder, KeepsTheLastFailureForTheWindow) {
+TEST(FolderScoreRecorder, SaysWhyAScoreWasNotKeptInThePlayersLanguage) {
   Folder f;
   FolderScoreRecorder recorder(f.folder);
   fs::create_directories(f.sta("a.sta") / "x");
-  recorder.noter_score("a.tab", 50);
-  ASSERT_TRUE(recorder.last_error().has_value());
-  EXPECT_EQ(recorder.last_error()->kind, ScoreError::Kind::TargetNotAFile);
-  recorder.noter_score("b.tab", 50);
-  EXPECT_FALSE(recorder.last_error().has_value());
+  EXPECT_EQ(recorder.noter_score("a.tab", 50, 0),
+            "Score non enregistré : un dossier porte le nom de son fichier de score.");
+  EXPECT_EQ(recorder.noter_score("a.tab", 50, 1), "Score not recorded: a folder has the name of its score file.");
+  EXPECT_EQ(recorder.noter_score("b.tab", 50, 0), std::nullopt);
   EXPECT_EQ(lire_score(f.folder, "b.tab"), "50");
+  EXPECT_EQ(recorder.noter_score("b.tab", 40, 0), std::nullopt);  // kept, not a failure
 }
 
 }  // namespace

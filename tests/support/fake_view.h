@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,10 +59,14 @@ class FakeView : public GameView {
 
 class FakeScores : public ScoreRecorder {
  public:
-  void noter_score(const std::string& level_file_name, double score) override {
+  std::optional<std::string> noter_score(const std::string& level_file_name, double score,
+                                         std::int16_t langue) override {
     recorded.emplace_back(level_file_name, score);
+    if (!failing) return std::nullopt;
+    return langue == 0 ? "Score perdu" : "Score lost";
   }
   std::vector<std::pair<std::string, double>> recorded;
+  bool failing = false;  // every recording fails
 };
 
 // The levels folder: file names in browser order with their stored score texts.
