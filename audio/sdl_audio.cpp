@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "audio/soundfont.h"
+#include "storage/file_access.h"
 
 namespace drippo {
 
@@ -71,7 +72,10 @@ void SdlAudio::play_effect(Sound sound) {
   // Loaded at first use; a file missing or broken now is tried again next time.
   if (!effect) {
     const auto file = wav_folder_ / (std::string(sound_name(sound)) + ".wav");
-    effect.reset(Mix_LoadWAV(file.string().c_str()));
+    const auto bytes = read_whole_file(file, max_effect_bytes);
+    if (!bytes || bytes->empty()) return;
+    // The chunk holds its own decoded copy, so the bytes may go.
+    effect.reset(Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1));
     if (!effect) return;
   }
   Mix_HaltChannel(channel);  // from its beginning, even when still playing
@@ -80,24 +84,44 @@ void SdlAudio::play_effect(Sound sound) {
 
 void SdlAudio::next_track() {
   if (!music_on_ || !device_open_) return;
-  // Listed afresh: the player may add or remove files while the game runs.
-  const auto files = music_files(mid_folder_);
-  const int k = draw_track(static_cast<int>(files.size()), derniere_piste_, random_);
+  // Listed afresh: the player may add or remove files while the game runs,
+  // and a changed folder gives the files that failed another chance.
+  auto files = music_files(mid_folder_);
+  if (files != tracks_) {
+    tracks_ = std::move(files);
+    failed_tracks_.clear();
+  }
+  const int k = draw_track(static_cast<int>(tracks_.size()), derniere_piste_, random_);
   if (k < 0) return;
   derniere_piste_ = k;
   stop_music();
-  const auto& file = files[static_cast<std::size_t>(k)];
-  music_.reset(Mix_LoadMUS(file.string().c_str()));
-  // A file that does not load is skipped: the watchdog draws again a second later.
-  if (!music_) return;
-  current_track_ = file;
-  if (Mix_PlayMusic(music_.get(), 1) != 0) stop_music();
+  // A file that does not play is skipped, and the watchdog draws again a
+  // second later. It is not read again: with every file failing, a large one
+  // would otherwise be read every second.
+  const auto& file = tracks_[static_cast<std::size_t>(k)];
+  if (failed_tracks_.contains(file)) return;
+  if (!start_track(file)) failed_tracks_.insert(file);
+}
+
+bool SdlAudio::start_track(const std::filesystem::path& file) {
+  auto bytes = read_whole_file(file, max_track_bytes);
+  if (!bytes || bytes->empty()) return false;
+  music_bytes_ = std::move(*bytes);
+  music_.reset(Mix_LoadMUS_RW(
+      SDL_RWFromConstMem(music_bytes_.data(), static_cast<int>(music_bytes_.size())), 1));
+  if (music_ && Mix_PlayMusic(music_.get(), 1) == 0) {
+    current_track_ = file;
+    return true;
+  }
+  stop_music();
+  return false;
 }
 
 void SdlAudio::stop_music() {
   if (!device_open_) return;
   Mix_HaltMusic();
   music_.reset();
+  music_bytes_ = {};
   current_track_.clear();
 }
 

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "audio/audio_output.h"
 #include "audio/music_list.h"
@@ -15,6 +19,12 @@ namespace drippo {
 
 inline constexpr int effect_count = 6;
 
+// The largest sound files taken, read whole into memory. The game's own
+// effects are under 50 kB and its tunes under 20 kB; these leave room for
+// much longer ones a player lays there, while a huge file is refused unread.
+inline constexpr std::size_t max_effect_bytes = std::size_t{4} << 20;
+inline constexpr std::size_t max_track_bytes = std::size_t{16} << 20;
+
 // The mixer channel of an effect: one each, so that effects overlap and an
 // effect restarted cuts only itself.
 int effect_channel(Sound sound);
@@ -25,8 +35,9 @@ struct SdlAudioOptions {
 };
 
 // The loudspeakers through SDL2_mixer: effects from wav/<name>.wav, music
-// from every file of mid/. Without any device it stays silent. The mixer is
-// one per process, so is this.
+// from every file of mid/. Only plain files under their size cap are played;
+// anything else, and any device trouble, is silence. The mixer is one per
+// process, so is this.
 class SdlAudio final : public AudioOutput {
  public:
   SdlAudio(std::filesystem::path wav_folder, std::filesystem::path mid_folder,
@@ -55,6 +66,7 @@ class SdlAudio final : public AudioOutput {
   };
 
   bool open_device(const std::string& fallback_driver);
+  bool start_track(const std::filesystem::path& file);  // false when it cannot play
   void use_a_soundfont();
 
   std::filesystem::path wav_folder_;
@@ -65,8 +77,15 @@ class SdlAudio final : public AudioOutput {
   bool music_on_ = true;
   int derniere_piste_ = 0;
   std::array<std::unique_ptr<Mix_Chunk, FreeChunk>, effect_count> effects_;
+  // The mixer streams some kinds of music from these bytes as it plays:
+  // declared before music_, so that they outlive it.
+  std::vector<std::uint8_t> music_bytes_;
   std::unique_ptr<_Mix_Music, FreeMusic> music_;
   std::filesystem::path current_track_;
+  // The music folder as last listed, and its files that would not play:
+  // these are not read again until the list of files changes.
+  std::vector<std::filesystem::path> tracks_;
+  std::set<std::filesystem::path> failed_tracks_;
 };
 
 }  // namespace drippo

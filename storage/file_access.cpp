@@ -1,6 +1,7 @@
 #include "storage/file_access.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -69,6 +70,40 @@ Result<std::vector<std::uint8_t>, ReadFailure> read_file_part(const fs::path& pa
   in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(count));
   if (in.bad()) return ReadFailure::Unreadable;
   bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
+}
+
+namespace {
+
+std::optional<std::vector<std::uint8_t>> read_open_file(int fd, std::size_t max_size) {
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  if (st.st_size < 0 || static_cast<std::uintmax_t>(st.st_size) > max_size) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size));
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return std::nullopt;
+    if (n == 0) break;  // cut short meanwhile: what is there is the file
+    got += static_cast<std::size_t>(n);
+  }
+  bytes.resize(got);
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> read_whole_file(const fs::path& path, std::size_t max_size) {
+  // Looked at before opening, because merely opening some devices does something.
+  std::error_code ec;
+  if (!fs::is_regular_file(path, ec)) return std::nullopt;
+  // A pipe may have taken the file's place since: without O_NONBLOCK, opening
+  // it would wait for a writer that never comes. fstat then refuses it.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  auto bytes = read_open_file(fd, max_size);
+  ::close(fd);
   return bytes;
 }
 

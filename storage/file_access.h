@@ -25,6 +25,13 @@ enum class ReadFailure {
 Result<std::vector<std::uint8_t>, ReadFailure> read_file_part(const std::filesystem::path& path,
                                                               std::size_t offset, std::size_t count);
 
+// The whole of a plain file (or of the plain file a link leads to) of at most
+// `max_size` bytes. Nothing for a missing or unreadable file, a folder, a pipe
+// or a device, and for a larger file, which is refused from its size before a
+// byte is read.
+std::optional<std::vector<std::uint8_t>> read_whole_file(const std::filesystem::path& path,
+                                                         std::size_t max_size);
+
 enum class WriteFailure {
   FolderMissing,
   TargetNotAFile,  // a folder or a device has the file's name

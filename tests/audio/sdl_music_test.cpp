@@ -97,6 +97,27 @@ TEST_F(SdlAudioTest, WithMusicOffNoTuneStartsButOnePlayingGoesOn) {
   EXPECT_EQ(audio.current_track().filename(), "b.wav");
 }
 
+TEST_F(SdlAudioTest, ATrackThatFailsIsNotReadAgainUntilTheFolderChanges) {
+  write_bytes(dir / "mid" / "a.wav", random_bytes(5000, 1));
+  SdlAudio audio(dir / "wav", dir / "mid", scripted());
+  for (int tick = 0; tick < 3; ++tick) audio.next_track();
+  ASSERT_FALSE(audio.music_playing());
+  // Mended where it lies, the folder's list unchanged: were the file read
+  // again at each tick, it would play now.
+  write_bytes(dir / "mid" / "a.wav", tone(3.0));
+  audio.next_track();
+  EXPECT_FALSE(audio.music_playing());
+
+  add_tunes({"b.wav"});
+  script = {0.9};
+  audio.next_track();
+  EXPECT_EQ(audio.current_track().filename(), "b.wav");
+  script = {0.1};
+  audio.next_track();
+  EXPECT_EQ(audio.current_track().filename(), "a.wav");
+  EXPECT_TRUE(audio.music_playing());
+}
+
 TEST_F(SdlAudioTest, AShippedTunePlaysThroughTheMidiSynthesiser) {
   const auto shipped = std::filesystem::path(DRIPPO_ASSETS) / "mid";
   ASSERT_TRUE(std::filesystem::is_directory(shipped));
