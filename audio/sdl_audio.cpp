@@ -39,6 +39,9 @@ SdlAudio::~SdlAudio() {
 }
 
 bool SdlAudio::open_device(const std::string& fallback_driver) {
+  // SDL would otherwise catch SIGINT and SIGTERM to queue a quit event that
+  // nobody here reads: kill, Ctrl+C and logging out would leave the game running.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   const auto start = [this] {
     subsystem_started_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     return subsystem_started_ && Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
