@@ -93,7 +93,7 @@ class Game {
   void nouveau_tableau();
   // The level as it is to be saved; clears the drops of every cell first.
   LevelData level_for_saving(const std::string& author);
-  void level_saved(const std::string& name);  // the save succeeded
+  void level_saved(const std::string& name, const std::string& author);  // the save succeeded
 
   void set_mode_jeu(const std::string& mode) { mode_jeu_ = mode; }
   const std::string& mode_jeu() const { return mode_jeu_; }

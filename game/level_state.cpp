@@ -118,10 +118,12 @@ LevelData Game::level_for_saving(const std::string& author) {
   return level;
 }
 
-void Game::level_saved(const std::string& name) {
+void Game::level_saved(const std::string& name, const std::string& author) {
   tableau_sauve_ = true;
   history_.clear();  // undo never reaches back past a save
   nom_tableau_ = name + ".tab";
+  // The level is now signed so: the next save proposes this author.
+  auteur_tableau_ = author;
   view_.show_text(Field::Title, nom_tableau_);
   view_.state_changed();
 }

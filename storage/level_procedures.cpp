@@ -30,7 +30,7 @@ std::optional<LevelError> ecrire_tableau(Game& game, const ProgramFolder& folder
   const auto path = folder.level_path(file_name);
   if (!path) return LevelError{LevelError::Kind::WriteFailed, file_name};
   if (auto error = write_level_file(*path, game.level_for_saving(author))) return error;
-  game.level_saved(name);
+  game.level_saved(name, author);
   return std::nullopt;
 }
 

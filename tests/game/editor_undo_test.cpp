@@ -94,7 +94,7 @@ TEST(EditorUndo, ASweepAndTheTypingInOneBoxAreOneStepEach) {
 TEST(EditorUndo, NeverCrossesALoadANewLevelOrASave) {
   Editor e;
   e.place(40);
-  e.game.level_saved("mien");
+  e.game.level_saved("mien", "moi");
   EXPECT_FALSE(e.game.undo());
   EXPECT_EQ(e.game.cell(40).piece, piece::brique);
 

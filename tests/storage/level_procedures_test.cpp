@@ -89,7 +89,7 @@ TEST(LevelProcedures, SavingWritesTheBoardWithoutItsWaterAndNamesTheLevel) {
   EXPECT_TRUE(f.game.tableau_sauve());
   EXPECT_EQ(f.game.nom_tableau(), "mon niveau.tab");
   EXPECT_EQ(f.game.cell(100).eau_b, 0);  // the board keeps the cleared water
-  EXPECT_EQ(f.game.auteur_tableau(), "");  // the author is the file's, not the game's
+  EXPECT_EQ(f.game.auteur_tableau(), "Anonyme");  // the level is now signed so
 
   const auto bytes = file_bytes(f.folder.tab() / "mon niveau.tab");
   ASSERT_EQ(bytes.size(), level_file_size);
