@@ -117,7 +117,7 @@ TEST(HelpTexts, OurOwnPagesGiveTheGuideAndCreditWithoutAnyoneElsesAddress) {
   EXPECT_TRUE(english_guide.startsWith("EDITOR\n\n"));
   for (const HelpLanguage l : {HelpLanguage::French, HelpLanguage::English}) {
     const QString guide = help_box_text(help_box::editor, l);
-    for (const char* step : {"1) ", "2) ", "3) ", "4) ", "5) ", "SHIFT", "CTRL"}) {
+    for (const char* step : {"1) ", "2) ", "3) ", "4) ", "5) ", "SHIFT", "CTRL", "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z"}) {
       EXPECT_TRUE(guide.contains(step)) << step;
     }
     EXPECT_GT(guide.size(), 1500);

@@ -36,6 +36,9 @@ constexpr const char* editor_fr[] = {
     "objets survolés.",
     "- Pendant l'édition, un clic droit sur une case vide y lâche une goutte d'eau : vous pouvez "
     "ainsi essayer une partie de votre tableau sans attendre l'eau de la source.",
+    "- Une erreur ? Ctrl+Z annule la dernière modification (un objet posé, déplacé ou retiré, une "
+    "valeur tapée), et Ctrl+Y ou Ctrl+Shift+Z la refait. Chaque sauvegarde, chaque tableau chargé "
+    "ou commencé repart d'un historique vide.",
 };
 
 constexpr const char* editor_en[] = {
@@ -62,6 +65,9 @@ constexpr const char* editor_en[] = {
     "cell you pass over, or with CTRL held down to delete the objects you pass over.",
     "- While editing, a right click on an empty cell releases a drop of water there, so you can "
     "try a part of your level without waiting for the water of the source.",
+    "- Made a mistake? Ctrl+Z undoes the last change (an object placed, moved or taken back, a value "
+    "typed), and Ctrl+Y or Ctrl+Shift+Z redoes it. Each save, and each level loaded or begun, starts "
+    "with an empty history.",
 };
 
 constexpr const char* terms_fr[] = {
