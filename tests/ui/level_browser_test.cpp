@@ -1,9 +1,61 @@
 // The level browser on its own: what it lists and shows, and what it deletes.
+#include <fcntl.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include <QMessageBox>
+
 #include "ui/dialogs/level_browser.h"
 #include "window_fixture.h"
 
 namespace drippo::ui::testing {
 namespace {
+
+// Tells whether anything has opened a file since it was made.
+class OpenWatch {
+ public:
+  explicit OpenWatch(const std::filesystem::path& file) : fd_(inotify_init1(IN_NONBLOCK)) {
+    std::ofstream(file) << "not a picture";
+    watching_ = fd_ >= 0 && inotify_add_watch(fd_, file.c_str(), IN_OPEN) >= 0;
+  }
+  ~OpenWatch() { ::close(fd_); }
+  bool watching() const { return watching_; }
+  bool opened() const {
+    char events[4096];
+    return ::read(fd_, events, sizeof events) > 0;
+  }
+
+ private:
+  int fd_;
+  bool watching_ = false;
+};
+
+// What a message box showed.
+struct ShownBox {
+  QString title;
+  QString text;
+  Qt::TextFormat format = Qt::AutoText;
+  QStringList buttons;
+};
+
+// Notes what the next message box shows, then presses its button `answer`.
+void answer_next_box(ShownBox& shown, const QString& answer) {
+  QTimer::singleShot(0, [&shown, answer] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown = {box->windowTitle(), box->text(), box->textFormat(), {}};
+    QAbstractButton* pressed = nullptr;
+    for (QAbstractButton* b : box->buttons()) {
+      shown.buttons << b->text();
+      if (b->text() == answer) pressed = b;
+    }
+    shown.buttons.sort();
+    if (pressed != nullptr) pressed->click();
+    else box->done(0);
+  });
+}
 
 class LevelBrowserTest : public WindowTest {
  protected:
@@ -15,13 +67,14 @@ class LevelBrowserTest : public WindowTest {
     ASSERT_TRUE(noter_score(folder_, "b.tab", 75.2).ok());
   }
 
-  std::unique_ptr<LevelBrowser> open(std::int16_t langue) {
+  std::unique_ptr<LevelBrowser> open(std::int16_t langue, Questions* questions = nullptr, double zoom = 1.0) {
     loaded_.clear();
-    auto browser = std::make_unique<LevelBrowser>(LevelBrowser::Host{folder_, langue, questions_, window_->art(), 1.0,
-                                                             [this](const QString& f) {
-                                                               loaded_ << f;
-                                                               return true;
-                                                             }});
+    auto browser = std::make_unique<LevelBrowser>(
+        LevelBrowser::Host{folder_, langue, questions ? *questions : questions_, window_->art(), zoom,
+                           [this](const std::string& f) {
+                             loaded_.push_back(f);
+                             return true;
+                           }});
     browser->show();
     return browser;
   }
@@ -33,22 +86,26 @@ class LevelBrowserTest : public WindowTest {
   }
   static QString label(LevelBrowser& b, const char* name) { return b.findChild<QLabel*>(name)->text(); }
   static void select(LevelBrowser& b, int row) { b.findChild<QListWidget*>("File1")->setCurrentRow(row); }
+  static void click_entry(LevelBrowser& b, int row) {
+    auto* list = b.findChild<QListWidget*>("File1");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+  }
   static void press(LevelBrowser& b, const char* name) {
     QTest::mouseClick(b.findChild<QWidget*>(name), Qt::LeftButton);
   }
 
-  QStringList loaded_;
+  std::vector<std::string> loaded_;
 };
 
-TEST_F(LevelBrowserTest, ListsTheLevelsByNameAndShowsAuthorAndBestScore) {
+TEST_F(LevelBrowserTest, ListsTheLevelsByNameAndShowsAuthorAndBestScoreOfTheOneChosen) {
   auto b = open(0);
   EXPECT_EQ(entries(*b), QStringList({"A.tab", "b.tab", "c.tab"}));
-  EXPECT_EQ(label(*b, "Label3"), "");
-  EXPECT_EQ(label(*b, "Label5"), "");
-  select(*b, 1);
+  EXPECT_EQ(label(*b, "Label3"), "Anne");  // the first is chosen as the browser opens
+  EXPECT_EQ(label(*b, "Label5"), "0");
+  click_entry(*b, 1);
   EXPECT_EQ(label(*b, "Label3"), "Bea");
   EXPECT_EQ(label(*b, "Label5"), "75");
-  select(*b, 2);
+  QTest::keyClick(b->findChild<QListWidget*>("File1"), Qt::Key_Down);
   EXPECT_EQ(label(*b, "Label3"), QString::fromUtf8("Chloé"));
   EXPECT_EQ(label(*b, "Label5"), "0");
 }
@@ -56,18 +113,18 @@ TEST_F(LevelBrowserTest, ListsTheLevelsByNameAndShowsAuthorAndBestScore) {
 TEST_F(LevelBrowserTest, LoadsTheSelectionByButtonOrDoubleClickButNothingWithoutOne) {
   auto b = open(0);
   press(*b, "Command1");
-  EXPECT_TRUE(loaded_.isEmpty());
-  select(*b, 0);
-  press(*b, "Command1");
-  EXPECT_EQ(loaded_, QStringList({"A.tab"}));
+  EXPECT_EQ(loaded_, std::vector<std::string>{"A.tab"});
   EXPECT_EQ(b->result(), QDialog::Accepted);
 
   auto again = open(0);
+  again->findChild<QListWidget*>("File1")->clearSelection();
+  press(*again, "Command1");
+  EXPECT_TRUE(loaded_.empty());
   auto* list = again->findChild<QListWidget*>("File1");
   const QPoint third = list->visualItemRect(list->item(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
-  EXPECT_EQ(loaded_, QStringList({"c.tab"}));
+  EXPECT_EQ(loaded_, std::vector<std::string>{"c.tab"});
 }
 
 TEST_F(LevelBrowserTest, DeletingAsksFirstAndRemovesTheLevelWithItsScore) {
@@ -94,6 +151,24 @@ TEST_F(LevelBrowserTest, DeletingAsksFirstAndRemovesTheLevelWithItsScore) {
   EXPECT_TRUE(std::filesystem::exists(folder_.tab() / "A.tab"));
 }
 
+TEST_F(LevelBrowserTest, TheDeleteQuestionHasNoTitleAndButtonsInItsLanguage) {
+  MessageBoxQuestions boxes;
+  ShownBox shown;
+  auto fr = open(0, &boxes);
+  answer_next_box(shown, "Non");
+  press(*fr, "Command3");
+  EXPECT_EQ(shown.buttons, QStringList({"Non", "Oui"}));
+  EXPECT_EQ(shown.title, "");
+  EXPECT_TRUE(std::filesystem::exists(folder_.tab() / "A.tab"));
+
+  auto en = open(1, &boxes);
+  answer_next_box(shown, "Yes");
+  press(*en, "Command3");
+  EXPECT_EQ(shown.buttons, QStringList({"No", "Yes"}));
+  EXPECT_EQ(shown.text, "Do you really want to delete this level?");
+  EXPECT_FALSE(std::filesystem::exists(folder_.tab() / "A.tab"));
+}
+
 TEST_F(LevelBrowserTest, ResetForgetsTheScoreButKeepsTheLevel) {
   auto b = open(1);
   select(*b, 1);
@@ -104,7 +179,68 @@ TEST_F(LevelBrowserTest, ResetForgetsTheScoreButKeepsTheLevel) {
   EXPECT_TRUE(questions_.asked.isEmpty());
 }
 
-TEST_F(LevelBrowserTest, CaptionsFollowTheLanguageAndTheHotSpotHasItsJoke) {
+TEST_F(LevelBrowserTest, TextsFromFilesAreShownLiterallyAndNothingIsFetched) {
+  // Levels are shared: a picture named by an author or a file name must never
+  // be loaded (a device named so freezes the game).
+  const std::filesystem::path picture = root_ / "picture.png";
+  const OpenWatch watch(picture);
+  ASSERT_TRUE(watch.watching());
+  LevelData signed_with_markup;
+  signed_with_markup.author = "<img src=\"" + picture.string() + "\">";
+  put_level("<u>a.tab", signed_with_markup);
+  // A file name cannot hold '/', but markup spells it "&#47;".
+  std::string spelt = picture.string();
+  for (std::size_t at; (at = spelt.find('/')) != std::string::npos;) spelt.replace(at, 1, "&#47;");
+  const std::string damaged = "<img src=\"" + spelt + "\">.tab";
+  std::ofstream(folder_.tab() / damaged) << "dam";
+
+  auto b = open(0);
+  EXPECT_TRUE(entries(*b).contains(QString::fromStdString(damaged)));
+  click_entry(*b, static_cast<int>(entries(*b).indexOf("<u>a.tab")));
+  auto* author = b->findChild<QLabel*>("Label3");
+  EXPECT_EQ(author->textFormat(), Qt::PlainText);
+  EXPECT_EQ(author->text(), QString::fromStdString(signed_with_markup.author));
+  b->grab();
+
+  ASSERT_FALSE(window_->load_level(damaged));
+  const QString error = questions_.told.last();
+  EXPECT_TRUE(error.contains(QString::fromStdString(damaged)));
+  MessageBoxQuestions boxes;
+  ShownBox shown;
+  answer_next_box(shown, "OK");
+  boxes.tell(window_.get(), error);
+  EXPECT_EQ(shown.format, Qt::PlainText);
+  EXPECT_EQ(shown.text, error);
+  answer_next_box(shown, "Non");
+  boxes.ask_yes_no(window_.get(), error, 0);
+  EXPECT_EQ(shown.format, Qt::PlainText);
+  EXPECT_FALSE(watch.opened());
+}
+
+TEST_F(LevelBrowserTest, ANameThatIsNotUtf8IsListedLoadedAndDeleted) {
+  const std::string cafe = "caf\xe9.tab";  // Latin-1, from another system
+  put_level(cafe, "author: Zoé", {});
+  ASSERT_TRUE(noter_score(folder_, cafe, 50).ok());
+  auto b = open(0);
+  EXPECT_EQ(entries(*b), QStringList({"A.tab", "b.tab", "c.tab", QString::fromUtf8("café.tab")}));
+  click_entry(*b, 3);
+  EXPECT_EQ(label(*b, "Label3"), QString::fromUtf8("Zoé"));
+  EXPECT_EQ(label(*b, "Label5"), "50");
+  press(*b, "Command1");
+  ASSERT_EQ(loaded_, std::vector<std::string>{cafe});
+  window_->game().set_mode_jeu("jouer");
+  EXPECT_TRUE(window_->load_level(loaded_.front()));
+  EXPECT_EQ(window_->game().nom_tableau(), cafe);
+
+  auto again = open(0);
+  click_entry(*again, 3);
+  questions_.answers = {true};
+  press(*again, "Command3");
+  EXPECT_FALSE(std::filesystem::exists(folder_.tab() / cafe));
+  EXPECT_FALSE(std::filesystem::exists(folder_.sta() / "caf\xe9.sta"));
+}
+
+TEST_F(LevelBrowserTest, CaptionsFollowTheLanguageFitTheirBoxesAndTheHotSpotHasItsJoke) {
   auto en = open(1);
   EXPECT_EQ(label(*en, "Label1"), "Available levels :");
   EXPECT_EQ(label(*en, "Label2"), "Level's author :");
@@ -119,6 +255,19 @@ TEST_F(LevelBrowserTest, CaptionsFollowTheLanguageAndTheHotSpotHasItsJoke) {
   EXPECT_EQ(fr->findChild<QPushButton*>("Command4")->text(), QString::fromUtf8("Stat de ce tab à 0"));
   auto other = open(7);  // the design's French stays
   EXPECT_EQ(label(*other, "Label4"), "Score du tableau (%):");
+
+  // Some captions run past the dialog's edge by design: what shows of them
+  // holds the whole text, whatever the window's size.
+  for (const double zoom : {0.5, 0.8, 1.0, 1.3, 1.7, 2.4}) {
+    for (const std::int16_t langue : {0, 1}) {
+      auto b = open(langue, nullptr, zoom);
+      for (const char* name : {"Label1", "Label2", "Label4"}) {
+        const QLabel* l = b->findChild<QLabel*>(name);
+        const int shown = std::min(l->geometry().right(), b->width() - 1) - l->x() + 1;
+        EXPECT_LE(QFontMetricsF(l->font()).horizontalAdvance(l->text()), shown) << name << " at " << zoom;
+      }
+    }
+  }
 }
 
 }  // namespace

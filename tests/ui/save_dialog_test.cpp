@@ -58,6 +58,52 @@ TEST_F(SaveDialogTest, ANameDifferingOnlyInCaseIsAnotherLevel) {
   EXPECT_EQ(list_level_files(folder_.tab()), (std::vector<std::string>{"Niveau.tab", "niveau.tab"}));
 }
 
+TEST_F(SaveDialogTest, ASaveSignsTheLevelSoTheNextSaveProposesThatAuthor) {
+  put_level("niveau2.tab", "author: Lou", {});
+  window_->game().set_mode_jeu("charger");
+  ASSERT_TRUE(window_->load_level("niveau2.tab"));
+  window_->game().set_langue(1);
+  auto first = open();
+  first->findChild<QLineEdit*>("Text1")->setText(QString::fromUtf8("Zoé"));
+  questions_.answers = {true};
+  QTest::mouseClick(first->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  // Replacing is asked in French whatever the language, with French buttons.
+  EXPECT_EQ(questions_.asked_in, std::vector<std::int16_t>{0});
+  EXPECT_EQ(read_level_author(folder_.tab() / "niveau2.tab").value(), "Zoé");
+  auto second = open();
+  EXPECT_EQ(box(*second, "Text1"), QString::fromUtf8("Zoé"));
+}
+
+TEST_F(SaveDialogTest, TheBoxesRefuseWhatALevelFileCannotKeep) {
+  window_->game().nouveau_tableau();
+  auto d = open();
+  auto* name = d->findChild<QLineEdit*>("text_sauvegarde");
+  auto* author = d->findChild<QLineEdit*>("Text1");
+  // As typed, one character after the other.
+  const auto type = [](QLineEdit* box, const char* utf8) {
+    box->clear();
+    for (const QChar c : QString::fromUtf8(utf8)) box->insert(c);
+  };
+  type(name, "Été→Œ");
+  type(author, "Zoé€漢");
+  EXPECT_EQ(name->text(), QString::fromUtf8("ÉtéŒ"));  // Œ and € are Windows-1252, → and 漢 are not
+  EXPECT_EQ(author->text(), QString::fromUtf8("Zoé€"));
+}
+
+TEST_F(SaveDialogTest, ALevelNamedInAnotherCodePageIsSavedOverItself) {
+  const std::string cafe = "caf\xe9";  // Latin-1, from another system
+  put_level(cafe + ".tab", "author: Lou", {});
+  window_->game().set_mode_jeu("charger");
+  ASSERT_TRUE(window_->load_level(cafe + ".tab"));
+  auto d = open();
+  EXPECT_EQ(box(*d, "text_sauvegarde"), QString::fromUtf8("café"));
+  questions_.answers = {true};
+  QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  EXPECT_EQ(questions_.asked.size(), 1);
+  EXPECT_EQ(list_level_files(folder_.tab()), std::vector<std::string>{cafe + ".tab"});
+  EXPECT_FALSE(d->isVisible());
+}
+
 TEST_F(SaveDialogTest, TheRampsGoFromBlackToDarkRedOrBlue) {
   using R = SaveDialog::Ramp;
   EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 0, 144), QColor(0, 0, 0));

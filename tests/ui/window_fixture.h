@@ -29,8 +29,9 @@ namespace drippo::ui::testing {
 // Answers the window's questions from a list, and remembers what was asked.
 class ScriptedQuestions : public Questions {
  public:
-  bool ask_yes_no(QWidget*, const QString& text) override {
+  bool ask_yes_no(QWidget*, const QString& text, std::int16_t langue) override {
     asked.push_back(text);
+    asked_in.push_back(langue);
     if (answers.empty()) return false;
     const bool yes = answers.front();
     answers.pop_front();
@@ -40,6 +41,7 @@ class ScriptedQuestions : public Questions {
 
   std::deque<bool> answers;
   QStringList asked;
+  std::vector<std::int16_t> asked_in;  // the language of each question
   QStringList told;
 };
 
@@ -118,7 +120,7 @@ class WindowTest : public ::testing::Test {
   // Loads a level to play through the window, as the browser would.
   void play(const std::string& file_name) {
     window_->game().set_mode_jeu("jouer");
-    ASSERT_TRUE(window_->load_level(QString::fromStdString(file_name)));
+    ASSERT_TRUE(window_->load_level(file_name));
   }
   // Lets the countdown run out fast.
   void run_countdown() {

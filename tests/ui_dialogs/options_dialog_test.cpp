@@ -40,7 +40,7 @@ class RecordingSettings : public SettingsTarget {
 
 class RecordingQuestions : public Questions {
  public:
-  bool ask_yes_no(QWidget*, const QString& text) override {
+  bool ask_yes_no(QWidget*, const QString& text, std::int16_t) override {
     asked << text;
     return false;
   }

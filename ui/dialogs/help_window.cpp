@@ -94,7 +94,9 @@ class Page : public QWidget {
 
 class Tab : public QLabel {
  public:
-  Tab(QWidget* parent, std::function<void()> on_click) : QLabel(parent), on_click_(std::move(on_click)) {}
+  Tab(QWidget* parent, std::function<void()> on_click) : QLabel(parent), on_click_(std::move(on_click)) {
+    setTextFormat(Qt::PlainText);
+  }
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override {

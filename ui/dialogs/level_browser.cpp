@@ -8,9 +8,11 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "storage/cp1252.h"
 #include "storage/level_catalogue.h"
 #include "storage/level_procedures.h"
 #include "storage/score_file.h"
+#include "ui/dialogs/fitting_font.h"
 #include "ui/main/picture_widget.h"
 #include "ui/main/twips.h"
 
@@ -28,6 +30,19 @@ struct Caption {
 // Any langue other than 0 and 1 keeps the French of the window's design.
 QString pick(std::int16_t langue, const Caption& c) {
   return QString::fromUtf8(langue == 1 ? c.english : c.french);
+}
+
+// The lists' bytes are the file's own: the name a player's system gave it.
+constexpr int file_bytes_role = Qt::UserRole;
+
+// The design's captions were measured in Arial, and some run past the
+// dialog's edge even there: in a wider stand-in each shrinks until it fits
+// what the dialog shows of its box.
+void fit_text(QWidget* w, const QString& text, int padding) {
+  const int shown = std::min(w->geometry().right(), w->parentWidget()->width() - 1) - w->x() + 1 - padding;
+  QFont f = w->font();
+  f.setPixelSize(fitting_pixel_size(f, f.pixelSize(), std::max(6, f.pixelSize() / 2), {text}, shown));
+  w->setFont(f);
 }
 
 // A hidden spot on the workman.
@@ -80,15 +95,17 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   }
 
   const std::int16_t langue = host_.langue;
-  QFont bold = font();
+  QFont bold = arial_font();
   bold.setPixelSize(font_px);
   bold.setBold(true);
   auto label = [&](const char* name, TwipRect r, const QString& text, const char* colour) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(bold);
     l->setStyleSheet(QString("QLabel { color: %1; background: transparent; }").arg(colour));
     at(l, r);
+    fit_text(l, text, 1);
     return l;
   };
   label1_ = label("Label1", {2760, 360, 3735, 255}, pick(langue, {"Tableaux disponibles :", "Available levels :"}),
@@ -99,6 +116,7 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   auto box = [&](const char* name, TwipRect r) {
     auto* l = new QLabel(this);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);  // an author is whatever a file holds
     QFont f = font();
     f.setPixelSize(font_px);
     l->setFont(f);
@@ -119,10 +137,11 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   auto button = [&](const char* name, TwipRect r, const QString& text) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(name);
-    QFont f = font();
+    QFont f = arial_font();
     f.setPixelSize(font_px);
     b->setFont(f);
     at(b, r);
+    fit_text(b, text, 8);
     return b;
   };
   auto* command4 = button("Command4", {5280, 3000, 1935, 375}, pick(langue, {"Stat de ce tab à 0", "Reset level's score"}));
@@ -134,11 +153,17 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   command1->setObjectName("Command1");
   at(command1, {6360, 4080, 855, 735});
 
-  auto* image3 = new HotSpot(this, [this] { label1_->setText("Stop pinching my bottom baby Brim :)))"); });
+  auto* image3 = new HotSpot(this, [this] {
+    const QString joke = "Stop pinching my bottom baby Brim :)))";
+    label1_->setText(joke);
+    fit_text(label1_, joke, 1);
+  });
   image3->setObjectName("Image3");
   at(image3, {240, 2160, 375, 375});
 
-  connect(file1_, &QListWidget::currentRowChanged, this, &LevelBrowser::on_selected);
+  // A click selects after the current row has moved: follow the selection,
+  // which the mouse, the keys and the code all change.
+  connect(file1_, &QListWidget::itemSelectionChanged, this, &LevelBrowser::on_selected);
   connect(file1_, &QListWidget::itemDoubleClicked, this, &LevelBrowser::on_load);
   connect(command1, &QPushButton::clicked, this, &LevelBrowser::on_load);
   connect(command2, &QPushButton::clicked, this, &QDialog::reject);
@@ -146,33 +171,44 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   connect(command4, &QPushButton::clicked, this, &LevelBrowser::on_reset_score);
 
   refresh_list();
+  // The first level is ready to load at once.
+  if (file1_->count() > 0) file1_->setCurrentRow(0);
 }
 
-QString LevelBrowser::selected_file() const {
+QString shown_file_name(const std::string& bytes) {
+  const QString utf8 = QString::fromStdString(bytes);
+  if (utf8.toStdString() == bytes) return utf8;
+  // Not UTF-8: most likely a level from a Windows player, in its code page.
+  return QString::fromStdString(utf8_from_cp1252(bytes));
+}
+
+std::string LevelBrowser::selected_file() const {
   const QListWidgetItem* item = file1_->currentItem();
-  return item != nullptr && item->isSelected() ? item->text() : QString();
+  return item != nullptr && item->isSelected() ? item->data(file_bytes_role).toByteArray().toStdString()
+                                               : std::string();
 }
 
 void LevelBrowser::refresh_list() {
   const QSignalBlocker quiet(file1_);
   file1_->clear();
   for (const std::string& name : list_level_files(host_.folder.tab())) {
-    file1_->addItem(QString::fromStdString(name));
+    auto* item = new QListWidgetItem(shown_file_name(name), file1_);
+    item->setData(file_bytes_role, QByteArray::fromStdString(name));
   }
   file1_->setCurrentRow(-1);
 }
 
 void LevelBrowser::on_selected() {
-  const QString file = selected_file();
-  if (file.isEmpty()) return;
-  const auto author = lire_entete(host_.folder, file.toStdString());
+  const std::string file = selected_file();
+  if (file.empty()) return;
+  const auto author = lire_entete(host_.folder, file);
   label3_->setText(author.ok() ? QString::fromStdString(author.value()) : QString());
-  label5_->setText(QString::fromStdString(lire_score(host_.folder, file.toStdString())));
+  label5_->setText(QString::fromStdString(lire_score(host_.folder, file)));
 }
 
 void LevelBrowser::on_load() {
-  const QString file = selected_file();
-  if (file.isEmpty()) return;
+  const std::string file = selected_file();
+  if (file.empty()) return;
   // A level that cannot be loaded keeps the browser open, to choose another.
   if (host_.load(file)) accept();
 }
@@ -182,8 +218,8 @@ void LevelBrowser::on_delete() {
   if (host_.langue == 0) question = QString::fromUtf8("Etes vous certain de vouloir definitivement effacer ce tableau?");
   else if (host_.langue == 1) question = "Do you really want to delete this level?";
   else return;  // no question in another language, so no deletion
-  if (!host_.questions.ask_yes_no(this, question)) return;
-  const std::string file = selected_file().toStdString();
+  if (!host_.questions.ask_yes_no(this, question, host_.langue)) return;
+  const std::string file = selected_file();
   if (!file.empty()) {
     // Whatever cannot be deleted is left as it is.
     std::error_code ignored;
@@ -194,7 +230,7 @@ void LevelBrowser::on_delete() {
 }
 
 void LevelBrowser::on_reset_score() {
-  const std::string file = selected_file().toStdString();
+  const std::string file = selected_file();
   if (!file.empty()) {
     std::error_code ignored;
     if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);

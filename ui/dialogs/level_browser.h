@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include <QDialog>
 
@@ -14,6 +15,10 @@ class QPushButton;
 
 namespace drippo::ui {
 
+// A level's file name as the player reads it. File names are bytes: one that
+// is not UTF-8 is read in the level files' code page, and only shown so.
+QString shown_file_name(const std::string& bytes);
+
 // The level browser: the levels folder, the author and best score of the
 // selected level; load, delete, reset the score, or close.
 class LevelBrowser : public QDialog {
@@ -26,13 +31,15 @@ class LevelBrowser : public QDialog {
     ArtBook& art;
     double zoom;  // the main window's, so both look alike
     // Puts the level on the board; false when it could not (the player has
-    // been told why).
-    std::function<bool(const QString& file_name)> load;
+    // been told why). The name is the file's own bytes.
+    std::function<bool(const std::string& file_name)> load;
   };
 
   explicit LevelBrowser(Host host, QWidget* parent = nullptr);
 
-  QString selected_file() const;
+  // The selected level's file name, its bytes as the folder holds them;
+  // empty when nothing is selected.
+  std::string selected_file() const;
 
  private:
   void refresh_list();

@@ -133,6 +133,7 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
   auto label = [&](const char* name, const TwipRect& r, const char* text, const QFont& font) {
     auto* l = new QLabel(QString::fromUtf8(text), this);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(font);
     l->setStyleSheet("QLabel { color: yellow; background: transparent; }");
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);

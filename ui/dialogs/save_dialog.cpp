@@ -7,10 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QValidator>
 
+#include "storage/cp1252.h"
 #include "storage/level_catalogue.h"
 #include "storage/level_name.h"
 #include "storage/level_procedures.h"
+#include "ui/dialogs/level_browser.h"
 #include "ui/main/picture_widget.h"
 #include "ui/main/twips.h"
 
@@ -18,6 +21,17 @@ namespace drippo::ui {
 
 namespace {
 constexpr TwipRect dialog_size{0, 0, 4170, 2160};
+
+// Level files keep their text in Windows-1252: a character outside it would
+// come back as "?", so the boxes refuse it as the count boxes refuse letters.
+class Cp1252Validator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    const std::string utf8 = input.toStdString();
+    return utf8_from_cp1252(cp1252_from_utf8(utf8)) == utf8 ? Acceptable : Invalid;
+  }
+};
 
 SaveDialog::Ramp random_ramp() {
   std::mt19937 random(static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -43,6 +57,7 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
     // Any other language keeps the French of the design.
     auto* l = new QLabel(QString::fromUtf8(langue == 1 ? english : french), this);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(prompt_font);
     l->setStyleSheet("QLabel { color: #ffff00; background: transparent; }");
     at(l, r);
@@ -63,10 +78,12 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
   text1_->setFont(box_font);
   at(text1_, {120, 1440, 1335, 375});
   setTabOrder(text_sauvegarde_, text1_);
+  for (QLineEdit* box : {text_sauvegarde_, text1_}) box->setValidator(new Cp1252Validator(box));
 
   const std::string& nom = game.nom_tableau();
   const bool has_tab = nom.size() >= 4 && nom.compare(nom.size() - 4, 4, ".tab") == 0;
-  text_sauvegarde_->setText(QString::fromStdString(nom == "nouveau" || !has_tab ? nom : nom.substr(0, nom.size() - 4)));
+  proposed_name_ = nom == "nouveau" || !has_tab ? nom : nom.substr(0, nom.size() - 4);
+  text_sauvegarde_->setText(shown_file_name(proposed_name_));
   text1_->setText(game.auteur_tableau().empty() ? QString("Anonyme") : QString::fromStdString(game.auteur_tableau()));
 
   auto* save = new PictureButton(host_.art, Art::CheckMark, this);
@@ -101,7 +118,9 @@ void SaveDialog::on_save() {
   const QString name = text_sauvegarde_->text();
   if (name.isEmpty()) return;  // nothing is saved, and nothing said
   Game& game = host_.game;
-  const std::string level = name.toStdString();
+  // The proposed name kept as it is saves over the very file it came from,
+  // whatever bytes its name holds.
+  const std::string level = name == shown_file_name(proposed_name_) ? proposed_name_ : name.toStdString();
   // A name that would leave the levels folder, or that some system refuses,
   // is refused here with a word to the player, and nothing is written.
   if (const auto problem = level_name_problem(level)) {
@@ -114,7 +133,8 @@ void SaveDialog::on_save() {
   }
   // The question is French whatever the language.
   if (exists && !host_.questions.ask_yes_no(
-                    this, QString::fromUtf8("Le fichier ") + name + QString::fromUtf8(" existe déjà. Voulez-vous le remplacer?"))) {
+                    this, QString::fromUtf8("Le fichier ") + name + QString::fromUtf8(" existe déjà. Voulez-vous le remplacer?"),
+                    0)) {
     return;
   }
   if (const auto error = ecrire_tableau(game, host_.folder, level, text1_->text().toStdString())) {

@@ -43,6 +43,7 @@ class SaveDialog : public QDialog {
 
   Host host_;
   Ramp ramp_;
+  std::string proposed_name_;  // the level's own name, its file's bytes
   QLineEdit* text_sauvegarde_ = nullptr;
   QLineEdit* text1_ = nullptr;
 };

@@ -60,8 +60,9 @@ class MainWindow : public QWidget {
   PaletteWidget& editor_palette() { return *editor_palette_; }
 
   // Loads a level of the levels folder as the game's mode says; on failure
-  // the player is told why and the board stays as it was.
-  bool load_level(const QString& file_name);
+  // the player is told why and the board stays as it was. The name is the
+  // file's own bytes, which need not be UTF-8.
+  bool load_level(const std::string& file_name);
 
   // Settings, as the settings file gives them and the options dialog
   // changes them.

@@ -14,16 +14,17 @@ bool MainWindow::may_discard_unsaved() {
   if (langue == 0) {
     return questions().ask_yes_no(this, QString::fromUtf8(
         "Le tableau en cours d'édition n'est pas sauvé. Si vous continuez, vous allez le perdre. "
-        "Voulez-vous continuer?"));
+        "Voulez-vous continuer?"), langue);
   }
   if (langue == 1) {
-    return questions().ask_yes_no(this, "Your level in not saved. Do you really want to continue and loose it?");
+    return questions().ask_yes_no(this, "Your level in not saved. Do you really want to continue and loose it?",
+                                  langue);
   }
   return false;
 }
 
-bool MainWindow::load_level(const QString& file_name) {
-  if (auto error = lire_tableau(*game_, folder(), file_name.toStdString())) {
+bool MainWindow::load_level(const std::string& file_name) {
+  if (auto error = lire_tableau(*game_, folder(), file_name)) {
     questions().tell(this, QString::fromStdString(error->message(game_->langue())));
     return false;
   }
@@ -58,7 +59,7 @@ void MainWindow::on_title_clicked() { game_->toggle_pause(); }
 void MainWindow::on_restart() {
   // The level's file is read again; if it is gone or broken the player is
   // told so and the board stays as it is.
-  load_level(QString::fromStdString(game_->nom_tableau()));
+  load_level(game_->nom_tableau());
 }
 
 void MainWindow::on_envelope_tick() {

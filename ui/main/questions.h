@@ -1,23 +1,27 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QString>
 
 class QWidget;
 
 namespace drippo::ui {
 
-// Yes/No questions and notices, with an empty title as the game asks them.
-// Tests give their own answers.
+// Yes/No questions and notices, with an empty title as the game asks them,
+// their text shown exactly as given. Tests give their own answers.
 class Questions {
  public:
   virtual ~Questions() = default;
-  virtual bool ask_yes_no(QWidget* parent, const QString& text) = 0;
+  // langue is the language the question is written in, which its buttons
+  // follow: "Oui" and "Non" for 0, "Yes" and "No" otherwise.
+  virtual bool ask_yes_no(QWidget* parent, const QString& text, std::int16_t langue) = 0;
   virtual void tell(QWidget* parent, const QString& text) = 0;
 };
 
 class MessageBoxQuestions : public Questions {
  public:
-  bool ask_yes_no(QWidget* parent, const QString& text) override;
+  bool ask_yes_no(QWidget* parent, const QString& text, std::int16_t langue) override;
   void tell(QWidget* parent, const QString& text) override;
 };
 

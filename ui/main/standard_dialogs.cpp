@@ -11,7 +11,7 @@ namespace drippo::ui {
 void StandardDialogs::open_level_browser() {
   LevelBrowser browser(
       LevelBrowser::Host{window_.folder(), window_.game().langue(), window_.questions(), window_.art(),
-                         window_.zoom_factor(), [this](const QString& file) { return window_.load_level(file); }},
+                         window_.zoom_factor(), [this](const std::string& file) { return window_.load_level(file); }},
       &window_);
   browser.exec();
 }
