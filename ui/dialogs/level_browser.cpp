@@ -1,6 +1,7 @@
 #include "ui/dialogs/level_browser.h"
 
 #include <filesystem>
+#include <vector>
 
 #include <QLabel>
 #include <QListWidget>
@@ -35,14 +36,28 @@ QString pick(std::int16_t langue, const Caption& c) {
 // The lists' bytes are the file's own: the name a player's system gave it.
 constexpr int file_bytes_role = Qt::UserRole;
 
-// The design's captions were measured in Arial, and some run past the
-// dialog's edge even there: in a wider stand-in each shrinks until it fits
-// what the dialog shows of its box.
-void fit_text(QWidget* w, const QString& text, int padding) {
-  const int shown = std::min(w->geometry().right(), w->parentWidget()->width() - 1) - w->x() + 1 - padding;
-  QFont f = w->font();
-  f.setPixelSize(fitting_pixel_size(f, f.pixelSize(), std::max(6, f.pixelSize() / 2), {text}, shown));
-  w->setFont(f);
+// Where the blue of the right-hand panel ends, inside its frame.
+constexpr int panel_inside_right = 7080;
+
+// The design's captions were measured in Arial, and the right-hand ones run
+// onto the panel's frame even there: in a wider stand-in they shrink until
+// each ends within its box and before right_edge (in pixels). Captions that
+// go together keep one size.
+template <class Widget>
+void fit_texts(const std::vector<Widget*>& widgets, int right_edge, int padding) {
+  QStringList texts;
+  int shown = right_edge;
+  for (Widget* w : widgets) {
+    texts << w->text();
+    shown = std::min(shown, std::min(w->geometry().right() + 1, right_edge) - w->x() - padding);
+  }
+  QFont f = widgets.front()->font();
+  const int px = fitting_pixel_size(f, f.pixelSize(), std::max(6, f.pixelSize() / 2), texts, shown);
+  for (Widget* w : widgets) {
+    f = w->font();
+    f.setPixelSize(px);
+    w->setFont(f);
+  }
 }
 
 // A hidden spot on the workman.
@@ -98,6 +113,7 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   QFont bold = arial_font();
   bold.setPixelSize(font_px);
   bold.setBold(true);
+  const int panel_inside = qRound(zoom.px(panel_inside_right));
   auto label = [&](const char* name, TwipRect r, const QString& text, const char* colour) {
     auto* l = new QLabel(text, this);
     l->setObjectName(name);
@@ -105,14 +121,16 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
     l->setFont(bold);
     l->setStyleSheet(QString("QLabel { color: %1; background: transparent; }").arg(colour));
     at(l, r);
-    fit_text(l, text, 1);
     return l;
   };
   label1_ = label("Label1", {2760, 360, 3735, 255}, pick(langue, {"Tableaux disponibles :", "Available levels :"}),
                   "black");
-  label("Label2", {5280, 1560, 2295, 255}, pick(langue, {"Auteur du tableau :", "Level's author :"}), "#ffd400");
-  label("Label4", {5280, 2280, 2535, 255}, pick(langue, {"Score du tableau (%):", "Level's score (%):"}),
-        "#ffd400");
+  fit_texts<QLabel>({label1_}, width(), 1);
+  fit_texts<QLabel>(
+      {label("Label2", {5280, 1560, 2295, 255}, pick(langue, {"Auteur du tableau :", "Level's author :"}), "#ffd400"),
+       label("Label4", {5280, 2280, 2535, 255}, pick(langue, {"Score du tableau (%):", "Level's score (%):"}),
+             "#ffd400")},
+      panel_inside, 1);
   auto box = [&](const char* name, TwipRect r) {
     auto* l = new QLabel(this);
     l->setObjectName(name);
@@ -141,11 +159,11 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
     f.setPixelSize(font_px);
     b->setFont(f);
     at(b, r);
-    fit_text(b, text, 8);
     return b;
   };
   auto* command4 = button("Command4", {5280, 3000, 1935, 375}, pick(langue, {"Stat de ce tab à 0", "Reset level's score"}));
   auto* command3 = button("Command3", {5280, 3480, 1935, 375}, pick(langue, {"Effacer ce tableau", "Delete level"}));
+  fit_texts<QPushButton>({command3, command4}, width(), 8);
   auto* command2 = new PictureButton(host_.art, Art::Cross, this);
   command2->setObjectName("Command2");
   at(command2, {5280, 4080, 855, 735});
@@ -156,7 +174,7 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   auto* image3 = new HotSpot(this, [this] {
     const QString joke = "Stop pinching my bottom baby Brim :)))";
     label1_->setText(joke);
-    fit_text(label1_, joke, 1);
+    fit_texts<QLabel>({label1_}, width(), 1);
   });
   image3->setObjectName("Image3");
   at(image3, {240, 2160, 375, 375});

@@ -11,7 +11,9 @@ namespace {
 // players' files: the box shows them as they are, never as markup that could
 // make the toolkit fetch a picture.
 void prepare(QMessageBox& box) {
-  box.setWindowTitle(QString());
+  // The title bar stays blank: an empty title would show the program's name
+  // instead, which Qt puts in empty title bars.
+  box.setWindowTitle(QStringLiteral(" "));
   box.setTextFormat(Qt::PlainText);
 }
 
