@@ -16,23 +16,6 @@ using drippo::ui::design_size_twips;
 
 QSize pixels_at_100(Art art) { return design_size_twips(art) / 15; }
 
-TEST(Pictures, DesignSizesFollowTheWindowLayout) {
-  EXPECT_EQ(design_size_twips(Art::Welcome), QSize(9420, 5190));
-  EXPECT_EQ(design_size_twips(Art::WelcomeLeft), QSize(1440, 1470));
-  EXPECT_EQ(design_size_twips(Art::Envelope), QSize(1395, 690));
-  EXPECT_EQ(design_size_twips(Art::Plumber), QSize(1425, 2100));
-  EXPECT_EQ(design_size_twips(Art::Explosion), QSize(1485, 1620));
-  EXPECT_EQ(design_size_twips(Art::SidePanel), QSize(2595, 8340));
-  EXPECT_EQ(design_size_twips(Art::PaletteStrip), QSize(9390, 1260));
-  EXPECT_EQ(design_size_twips(Art::BrowserWorkman), QSize(4800, 5010));
-  EXPECT_EQ(design_size_twips(Art::BrowserPanel), QSize(2520, 3975));
-  EXPECT_EQ(design_size_twips(Art::CheckMark), QSize(855, 735));
-  EXPECT_EQ(design_size_twips(Art::Cross), QSize(855, 735));
-  for (Art button :
-       {Art::Flag, Art::NewLevel, Art::Options, Art::Help, Art::Save, Art::LoadForEdit})
-    EXPECT_EQ(design_size_twips(button), QSize(975, 855));
-}
-
 TEST(Pictures, EveryPictureDrawsAPictureAtItsDesignSize) {
   ArtBook book;
   for (int k = 0; k < art_count; ++k) {
