@@ -56,8 +56,8 @@ TEST_F(PlayFlowTest, TheCountdownTurnsRedThenStartsTheWater) {
   EXPECT_FALSE(window_->game().time_is_red());
 }
 
-TEST_F(PlayFlowTest, PauseHidesTheBoardAndFreezesTheCountdown) {
-  put_level("un.tab", "time: 50\nwater: 10", {});
+TEST_F(PlayFlowTest, PauseHidesTheBoardFreezesTheCountdownAndLocksTheBoard) {
+  put_level("un.tab", "time: 50\nwater: 10\nstock 20: 3", {});
   play("un.tab");
   timer("timer_rebour")->setInterval(1);
   QTRY_VERIFY(text_of("text_temps") != "50");
@@ -67,6 +67,10 @@ TEST_F(PlayFlowTest, PauseHidesTheBoardAndFreezesTheCountdown) {
   const QString frozen = text_of("text_temps");
   QTest::qWait(30);
   EXPECT_EQ(text_of("text_temps"), frozen);
+  // Nothing is placed blind on the hidden board.
+  click_cell(100);
+  EXPECT_EQ(window_->game().cell(100).piece, piece::vide);
+  EXPECT_EQ(text_of("nombre_type_20"), "3");
 
   QTest::mouseClick(find<QWidget>("Label19"), Qt::LeftButton);
   EXPECT_FALSE(find<QWidget>("labelpause")->isVisible());
