@@ -1,10 +1,45 @@
-// The main window at start-up: what it shows, how it scales, what it names.
+// The main window at start-up: what it shows, how it scales, what it names,
+// and that its texts fit.
+#include <fstream>
+
+#include "storage/captions.h"
 #include "window_fixture.h"
 
 namespace drippo::ui::testing {
 namespace {
 
 using MainWindowTest = WindowTest;
+
+// Where a label draws its text, wrapped where the label wraps.
+QRect text_rect(const QLabel& label) {
+  const int flags = static_cast<int>(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
+  return QFontMetrics(label.font()).boundingRect(label.contentsRect(), flags, label.text());
+}
+
+// Every text the window shows lies inside its label's box; the welcome text
+// and the congratulation also stay on the board's cells, clear of the welcome
+// pictures.
+void expect_every_text_fits(MainWindow& window, const std::string& when) {
+  for (QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->isVisible() || label->text().isEmpty()) continue;
+    const QRect box = label->contentsRect();
+    const QRect needed = text_rect(*label);
+    EXPECT_TRUE(box.contains(needed)) << when << ", " << label->objectName().toStdString() << ": needs "
+                                      << needed.width() << " x " << needed.height() << ", has " << box.width()
+                                      << " x " << box.height();
+  }
+  const BoardWidget& board = window.board();
+  auto* welcome = window.findChild<QLabel*>("accueil");
+  const QRect text = text_rect(*welcome).translated(welcome->pos());
+  const QRect cells(board.pos(), board.cell_rect(derniere_case).bottomRight() + board.pos());
+  EXPECT_TRUE(cells.contains(text)) << when;
+  for (const char* picture : {"Image4", "Image5"}) {
+    const QWidget* side = window.findChild<QWidget*>(picture);
+    if (side->isVisible()) {
+      EXPECT_FALSE(side->geometry().intersects(text)) << when << ", " << picture;
+    }
+  }
+}
 
 TEST_F(MainWindowTest, StartsOnTheWelcomeScreenWithFrenchCaptions) {
   EXPECT_EQ(window_->windowTitle(), "Drippo");
@@ -51,6 +86,74 @@ TEST_F(MainWindowTest, EveryControlKeepsItsName) {
   }
 }
 
+TEST_F(MainWindowTest, EveryTextFitsItsBoxInBothLanguagesAtEverySize) {
+  ASSERT_TRUE(QFontMetrics(find<QLabel>("accueil")->font()).inFont('H'));  // glyphs, not boxes
+  // The title's sign and the counters' card end inside the window: its last
+  // column shows the panel's blue wall down to the score, not their cream.
+  const QImage panel = window_->grab().toImage();
+  for (int y = 0; y < find<QWidget>("texte_score")->geometry().bottom(); ++y) {
+    EXPECT_LT(panel.pixelColor(panel.width() - 1, y).red(), 230) << "row " << y;
+  }
+  put_level("a.tab", "time: 1\nwater: 10", {"...................", "..................G"});
+  Game& game = window_->game();
+  auto at_every_size = [&](const std::string& when) {
+    for (QSize size : {QSize(785, 523), QSize(1000, 540), QSize(800, 900), QSize(1178, 785), QSize(1570, 1046)}) {
+      window_->resize(size);
+      expect_every_text_fits(*window_, when + " at " + std::to_string(size.width()) + " x " +
+                                           std::to_string(size.height()));
+    }
+  };
+  auto win = [&] {
+    play("a.tab");
+    game.start_water();
+    for (int i = 171; i <= derniere_case; ++i) game.cell_ref(i).piece = piece::brique;  // a full board
+    game.redraw_all();
+    game.cell_ref(37).besoin = 1;
+    game.cell_ref(37).eau_b = 1;
+    game.timer_eau_Timer();
+    ASSERT_EQ(game.last_outcome(), Outcome::Win);
+  };
+
+  for (std::int16_t langue : {0, 1}) {
+    const std::string language = langue == 0 ? "French" : "English";
+    Reglages r = window_->settings();
+    r.langue = langue;
+    window_->set_live_settings(r);
+    window_->show_captions(textes_de_langue(langue));
+    game.set_plateau(Board{});  // as at start-up
+    game.redraw_all();
+    game.montrer_accueil(true);
+    QTest::mouseMove(find<QWidget>("Command1"));  // its description too
+    at_every_size(language + " welcome");
+
+    // A score that cannot be kept: its reason under the outcome.
+    std::filesystem::remove_all(folder_.sta());
+    std::ofstream(folder_.sta()) << "not a folder";
+    win();
+    EXPECT_EQ(text_of("comment"), langue == 0 ? QString::fromUtf8("Partie gagnée!\nScore non enregistré : le dossier "
+                                                                  "des scores est introuvable.")
+                                              : "You win!\nScore not recorded: the scores folder is missing.");
+    at_every_size(language + " score not kept");
+
+    std::filesystem::remove(folder_.sta());
+    std::filesystem::create_directory(folder_.sta());
+    win();
+    ASSERT_TRUE(find<QWidget>("accueil")->isVisible());
+    at_every_size(language + " congratulation");
+    // On a backdrop of its own: none of the board's bricks shows through.
+    QWidget* text = find<QWidget>("accueil");
+    const QImage shown = window_->grab(QRect(text->mapTo(window_.get(), QPoint(0, 0)), text->size())).toImage();
+    int brick_pixels = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) {
+        const QColor c = shown.pixelColor(x, y);
+        if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) ++brick_pixels;
+      }
+    }
+    EXPECT_EQ(brick_pixels, 0) << language;
+  }
+}
+
 TEST_F(MainWindowTest, EverythingScalesTogetherWithTheWindow) {
   // At 100 % a cell is 495 x 540 twips: 33 x 36 pixels, edge to edge.
   BoardWidget& board = window_->board();
@@ -66,9 +169,23 @@ TEST_F(MainWindowTest, EverythingScalesTogetherWithTheWindow) {
   EXPECT_EQ(find<QWidget>("Command1")->geometry(), QRect(1273, 272, 130, 114));
   EXPECT_EQ(find<QWidget>("Label8")->font().pixelSize(), 2 * small_font);
 
-  // A window of other proportions keeps the design's: the narrower side rules.
+  // A window of other proportions keeps the design's: the narrower side
+  // rules, and the game stands in the middle, on its own wall.
+  auto board_in_window = [&] { return QRect(board.mapTo(window_.get(), QPoint(0, 0)), board.size()); };
+  window_->resize(785, 523);
+  const QRect at_100 = board_in_window();
   window_->resize(785 * 3, 523);
   EXPECT_EQ(board.cell_rect(19), QRect(0, 36, 33, 36));
+  EXPECT_EQ(board_in_window(), at_100.translated(785, 0));
+  window_->resize(785, 523 * 3);
+  EXPECT_EQ(board_in_window(), at_100.translated(0, 523));
+  const QImage shown = window_->grab().toImage();
+  const QColor margin = shown.pixelColor(shown.width() / 2, 20);
+  EXPECT_GT(margin.blue(), margin.red() + 20) << margin.name().toStdString();  // not the window's grey
+
+  // Smaller than the design's size, the smallest texts would not read.
+  window_->resize(600, 400);
+  EXPECT_EQ(window_->size(), QSize(785, 523));
 }
 
 TEST_F(MainWindowTest, ThePixelToCellRuleMatchesTheCells) {

@@ -35,8 +35,8 @@ void MainWindow::describe_button(QWidget* button) {
   const QString name = button->objectName();
   for (const Description& d : descriptions) {
     if (name != d.name) continue;
-    if (game_->langue() == 0) label_bouton_->setText(QString::fromUtf8(d.french));
-    else if (game_->langue() == 1) label_bouton_->setText(QString::fromUtf8(d.english));
+    if (game_->langue() == 0) label_bouton_->show_text(QString::fromUtf8(d.french));
+    else if (game_->langue() == 1) label_bouton_->show_text(QString::fromUtf8(d.english));
     // The play and options buttons also put the pointer back to normal.
     if (name == "Command1" || name == "Command7") setCursor(Qt::ArrowCursor);
     button->setFocus(Qt::MouseFocusReason);
@@ -64,9 +64,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       if (game_->langue() == 0) game_->show_message("Recommencer.");
       else if (game_->langue() == 1) game_->show_message("Restart this level.");
     } else if (name == "Label19") {
-      label_bouton_->setText("PAUSE!");
+      label_bouton_->show_text("PAUSE!");
     } else if (name == "Image1") {
-      label_bouton_->clear();
+      label_bouton_->show_text({});
       setCursor(Qt::ArrowCursor);
       if (drag_->active()) game_->drag_over_background();
     }

@@ -4,6 +4,8 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QGuiApplication>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QResizeEvent>
 #include <QScreen>
 
@@ -37,6 +39,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
   standard_dialogs_ = std::make_unique<StandardDialogs>(*this);
   dialogs_ = standard_dialogs_.get();
 
+  stage_ = new QWidget(this);
+  stage_->setObjectName("stage");
   build_board_area();
   build_side_panel();
   build_palette();  // after the side panel: the strip's last pieces lie over it
@@ -61,8 +65,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
                                                         : QRect(0, 0, 1280, 800);
   const double zoom = std::min(0.85 * screen.width() * twips_per_pixel / window_width,
                                0.85 * screen.height() * twips_per_pixel / window_height);
+  // Smaller than the design's own size, the smallest captions would no longer read.
+  setMinimumSize(qRound(window_width / twips_per_pixel), qRound(window_height / twips_per_pixel));
   resize(qRound(window_width / twips_per_pixel * zoom), qRound(window_height / twips_per_pixel * zoom));
-  setMinimumSize(qRound(window_width / twips_per_pixel / 2), qRound(window_height / twips_per_pixel / 2));
 }
 
 MainWindow::~MainWindow() {
@@ -76,23 +81,48 @@ void MainWindow::place(QWidget* widget, const TwipRect& where, double font_px) {
   placed_.push_back({widget, where, font_px});
 }
 
+void MainWindow::move_to(QWidget* widget, const TwipRect& where) {
+  for (Placed& p : placed_) {
+    if (p.widget != widget) continue;
+    p.where = where;
+    lay_out(p.widget, p.where, p.font_px);
+  }
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   relayout();
 }
 
+void MainWindow::paintEvent(QPaintEvent*) {
+  // Around the game, where the window is wider or taller than the game's
+  // proportions, the wall of the side panel goes on.
+  QPainter p(this);
+  QLinearGradient wall(0, 0, 0, height());
+  wall.setColorAt(0, QColor(0xbf, 0xe6, 0xfb));
+  wall.setColorAt(1, QColor(0xe8, 0xf7, 0xff));
+  p.fillRect(rect(), wall);
+}
+
 void MainWindow::relayout() {
   zoom_ = Zoom(std::min(width() * twips_per_pixel / window_width, height() * twips_per_pixel / window_height));
+  const QSize stage(qRound(zoom_.px(window_width)), qRound(zoom_.px(window_height)));
+  stage_->setGeometry(QRect(QPoint((width() - stage.width()) / 2, (height() - stage.height()) / 2), stage));
   board_->set_zoom(zoom_.factor());
-  for (const Placed& p : placed_) {
-    p.widget->setGeometry(zoom_.rect(p.where));
-    if (p.font_px > 0) {
-      QFont f = p.widget->font();
-      f.setPixelSize(std::max(6, qRound(p.font_px * zoom_.factor())));
-      p.widget->setFont(f);
-    }
-  }
+  for (const Placed& p : placed_) lay_out(p.widget, p.where, p.font_px);
   enveloppe_->setGeometry(zoom_.rect({envelope_.left(), envelope_.top(), envelope.width, envelope.height}));
+}
+
+void MainWindow::lay_out(QWidget* widget, const TwipRect& where, double font_px) {
+  widget->setGeometry(zoom_.rect(where));
+  if (font_px <= 0) return;
+  if (auto* label = qobject_cast<FittedLabel*>(widget)) {
+    label->set_font_px(font_px * zoom_.factor());
+    return;
+  }
+  QFont f = widget->font();
+  f.setPixelSize(std::max(6, qRound(font_px * zoom_.factor())));
+  widget->setFont(f);
 }
 
 void MainWindow::connect_stock_box(int piece) {
@@ -152,9 +182,9 @@ void MainWindow::reread_settings() { lire_reglages(folder(), *settings_target_);
 void MainWindow::set_water_interval(int ms) { timer_eau_->setInterval(ms); }
 
 void MainWindow::show_captions(const Captions& c) {
-  label8_->setText(QString::fromStdString(c.label8));
-  label9_->setText(QString::fromStdString(c.label9));
-  label10_->setText(QString::fromStdString(c.label10));
+  label8_->show_text(QString::fromStdString(c.label8));
+  label9_->show_text(QString::fromStdString(c.label9));
+  label10_->show_text(QString::fromStdString(c.label10));
   game_->set_accueil(c.accueil);
 }
 
@@ -163,7 +193,7 @@ void MainWindow::next_track() { services_.audio.next_track(); }
 void MainWindow::show_text(Field field, const std::string& text) {
   switch (field) {
     case Field::Message:
-      if (comment_) comment_->setText(qs(text));
+      if (comment_) show_message(qs(text));
       break;
     case Field::Time:
       if (text_temps_) text_temps_->setText(qs(text));
@@ -177,7 +207,7 @@ void MainWindow::show_text(Field field, const std::string& text) {
     case Field::Title: setWindowTitle(qs(text)); break;
     case Field::Welcome:
       // The welcome text separates its lines with carriage returns.
-      if (accueil_) accueil_->setText(qs(text).replace('\r', '\n'));
+      if (accueil_) accueil_->show_text(qs(text).replace('\r', '\n'));
       break;
   }
 }
@@ -204,6 +234,9 @@ void MainWindow::sync_from_game() {
   image4_->setVisible(g.side_pictures_shown());
   image5_->setVisible(g.side_pictures_shown());
   accueil_->setVisible(g.accueil_shown());
+  // Only the congratulation shows the welcome text without its side pictures.
+  const bool congratulation = g.accueil_shown() && !g.side_pictures_shown();
+  if (congratulation != congratulation_shown_) show_welcome_or_congratulation(congratulation);
   enveloppe_->setVisible(g.envelope_shown());
   if (g.envelope_starts() != envelope_starts_seen_) {
     envelope_starts_seen_ = g.envelope_starts();

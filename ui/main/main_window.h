@@ -15,6 +15,7 @@
 #include "storage/settings.h"
 #include "ui/art/art_book.h"
 #include "ui/main/envelope_bounce.h"
+#include "ui/main/fitted_label.h"
 #include "ui/main/questions.h"
 #include "ui/main/twips.h"
 
@@ -84,6 +85,7 @@ class MainWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -98,11 +100,15 @@ class MainWindow : public QWidget {
   void connect_stock_box(int piece);
   void on_undo();
   void on_redo();
-  QLabel* add_label(const QString& name, const TwipRect& where, const QString& text, double font_px);
+  FittedLabel* add_label(const QString& name, const TwipRect& where, const QString& text, double font_px);
   QLineEdit* add_box(const QString& name, const TwipRect& where, QWidget* parent = nullptr);
   QPushButton* add_picture_button(const QString& name, const TwipRect& where, Art art, QWidget* parent = nullptr);
   void place(QWidget* widget, const TwipRect& where, double font_px = 0);
+  void move_to(QWidget* widget, const TwipRect& where);  // another place for a placed widget
   void relayout();
+  void lay_out(QWidget* widget, const TwipRect& where, double font_px);
+  void show_welcome_or_congratulation(bool congratulation);
+  void show_message(const QString& text);
 
   // Play flow.
   bool may_discard_unsaved();
@@ -146,7 +152,10 @@ class MainWindow : public QWidget {
   };
   std::vector<Placed> placed_;
   Zoom zoom_;
+  // Holds the whole game at its design's proportions, centred in the window.
+  QWidget* stage_ = nullptr;
   int envelope_starts_seen_ = 0;
+  bool congratulation_shown_ = false;
   // The key held in the current sweep over the board, if any.
   Qt::KeyboardModifiers sweep_keys_;
   bool cells_shown_ = true;
@@ -158,14 +167,14 @@ class MainWindow : public QWidget {
   PictureWidget* image3_ = nullptr;
   PictureWidget* image4_ = nullptr;
   PictureWidget* image5_ = nullptr;
-  QLabel* accueil_ = nullptr;
+  FittedLabel* accueil_ = nullptr;
   PictureWidget* enveloppe_ = nullptr;
   PictureWidget* expl_ = nullptr;
-  QLabel* labelpause_ = nullptr;
-  QLabel* label19_ = nullptr;
-  QLabel* label8_ = nullptr;
-  QLabel* label9_ = nullptr;
-  QLabel* label10_ = nullptr;
+  FittedLabel* labelpause_ = nullptr;
+  FittedLabel* label19_ = nullptr;
+  FittedLabel* label8_ = nullptr;
+  FittedLabel* label9_ = nullptr;
+  FittedLabel* label10_ = nullptr;
   QLineEdit* text_temps_ = nullptr;
   QLineEdit* text_eau_ = nullptr;
   QLineEdit* texte_score_ = nullptr;
@@ -173,9 +182,9 @@ class MainWindow : public QWidget {
   QPushButton* command2_ = nullptr;
   QPushButton* command7_ = nullptr;
   QPushButton* command8_ = nullptr;
-  QLabel* label_bouton_ = nullptr;
+  FittedLabel* label_bouton_ = nullptr;
   SpeechBubble* bubble_ = nullptr;
-  QLabel* comment_ = nullptr;
+  FittedLabel* comment_ = nullptr;
   PictureWidget* command5_ = nullptr;
   QWidget* outils_ = nullptr;
   QPushButton* command3_ = nullptr;

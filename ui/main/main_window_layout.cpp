@@ -12,15 +12,16 @@ namespace drippo::ui {
 
 using namespace layout;
 
-QLabel* MainWindow::add_label(const QString& name, const TwipRect& where, const QString& text, double font_px) {
-  auto* label = new QLabel(text, this);
+FittedLabel* MainWindow::add_label(const QString& name, const TwipRect& where, const QString& text,
+                                   double font_px) {
+  auto* label = new FittedLabel(text, stage_);
   label->setObjectName(name);
   place(label, where, font_px);
   return label;
 }
 
 QLineEdit* MainWindow::add_box(const QString& name, const TwipRect& where, QWidget* parent) {
-  auto* box = new QLineEdit(parent ? parent : this);
+  auto* box = new QLineEdit(parent ? parent : stage_);
   box->setObjectName(name);
   // Counts, time and water are whole numbers: digits from the main keyboard
   // or the keypad; editing keys work as usual and other characters are refused.
@@ -34,7 +35,7 @@ QLineEdit* MainWindow::add_box(const QString& name, const TwipRect& where, QWidg
 }
 
 QPushButton* MainWindow::add_picture_button(const QString& name, const TwipRect& where, Art art, QWidget* parent) {
-  auto* button = new PictureButton(art_, art, parent ? parent : this);
+  auto* button = new PictureButton(art_, art, parent ? parent : stage_);
   button->setObjectName(name);
   button->setMouseTracking(true);
   button->installEventFilter(this);
@@ -43,33 +44,33 @@ QPushButton* MainWindow::add_picture_button(const QString& name, const TwipRect&
 }
 
 void MainWindow::build_board_area() {
-  board_ = new BoardWidget(*game_, art_, this);
+  board_ = new BoardWidget(*game_, art_, stage_);
   place(board_, picture1);
   connect(board_, &BoardWidget::cell_pressed, this, &MainWindow::on_cell_pressed);
   connect(board_, &BoardWidget::mouse_moved, this,
           [this](QPoint pos, Qt::KeyboardModifiers mods, Qt::MouseButtons) { on_board_mouse_moved(pos, mods); });
   connect(board_, &BoardWidget::mouse_released, this, &MainWindow::on_mouse_released);
 
-  image3_ = new PictureWidget(art_, Art::Welcome, this);
+  image3_ = new PictureWidget(art_, Art::Welcome, stage_);
   image3_->setObjectName("Image3");
   place(image3_, {0, -30, 9420, 5190});
   image3_->setCursor(Qt::ArrowCursor);
-  image4_ = new PictureWidget(art_, Art::WelcomeLeft, this);
+  image4_ = new PictureWidget(art_, Art::WelcomeLeft, stage_);
   image4_->setObjectName("Image4");
   place(image4_, {0, 5160, 1440, 1470});
-  image5_ = new PictureWidget(art_, Art::WelcomeRight, this);
+  image5_ = new PictureWidget(art_, Art::WelcomeRight, stage_);
   image5_->setObjectName("Image5");
   place(image5_, {7800, 5160, 1440, 1470});
-  accueil_ = add_label("accueil", {0, 5160, 9375, 1575}, QString(), welcome_font);
+  accueil_ = add_label("accueil", welcome_text, QString(), welcome_font);
   accueil_->setAlignment(Qt::AlignCenter);
-  accueil_->setStyleSheet("QLabel { color: #13315c; font-weight: bold; }");
+  show_welcome_or_congratulation(false);
 
-  enveloppe_ = new PictureWidget(art_, Art::Envelope, this);
+  enveloppe_ = new PictureWidget(art_, Art::Envelope, stage_);
   enveloppe_->setObjectName("image_enveloppe");
   enveloppe_->setCursor(Qt::CrossCursor);
   connect(enveloppe_, &PictureWidget::clicked, this, [this] { on_help(true); });
 
-  expl_ = new PictureWidget(art_, Art::Explosion, this);
+  expl_ = new PictureWidget(art_, Art::Explosion, stage_);
   expl_->setObjectName("expl");
   expl_->setAttribute(Qt::WA_TransparentForMouseEvents);
   expl_->hide();
@@ -80,7 +81,7 @@ void MainWindow::build_board_area() {
 }
 
 void MainWindow::build_palette() {
-  auto* image2 = new PictureWidget(art_, Art::PaletteStrip, this);
+  auto* image2 = new PictureWidget(art_, Art::PaletteStrip, stage_);
   image2->setObjectName("Image2");
   place(image2, {0, 6600, 9390, 1260});
 
@@ -90,7 +91,7 @@ void MainWindow::build_palette() {
     entries.push_back({piece, {left, strip_picture_top - strip_area.top, 495, 540}});
     left += 720;
   }
-  palette_ = new PaletteWidget(*game_, art_, entries, strip_area, true, this);
+  palette_ = new PaletteWidget(*game_, art_, entries, strip_area, true, stage_);
   palette_->setObjectName("objet");
   place(palette_, strip_area);
   connect(palette_, &PaletteWidget::piece_pressed, this, &MainWindow::on_palette_pressed);
@@ -108,22 +109,22 @@ void MainWindow::build_palette() {
 }
 
 void MainWindow::build_side_panel() {
-  auto* image1 = new PictureWidget(art_, Art::SidePanel, this);
+  auto* image1 = new PictureWidget(art_, Art::SidePanel, stage_);
   image1->setObjectName("Image1");
   place(image1, {9360, -480, 2595, 8340});
   image1->installEventFilter(this);
   image1->setMouseTracking(true);
 
-  label19_ = add_label("Label19", {9360, 120, 2415, 615}, "Drippo", title_font);
+  label19_ = add_label("Label19", title_sign, "Drippo", title_font);
   label19_->setAlignment(Qt::AlignCenter);
   label19_->setStyleSheet("QLabel { color: #8a3b12; font-weight: bold; }");
   label19_->installEventFilter(this);
   label19_->setMouseTracking(true);
 
   const QString caption_style = "QLabel { color: #13315c; font-weight: bold; }";
-  label8_ = add_label("Label8", {9555, 840, 1365, 225}, QString(), small_font);
-  label9_ = add_label("Label9", {9555, 1200, 1365, 225}, QString(), small_font);
-  label10_ = add_label("Label10", {9555, 1560, 1365, 225}, QString(), small_font);
+  label8_ = add_label("Label8", {9555, 840, 1320, 225}, QString(), small_font);
+  label9_ = add_label("Label9", {9555, 1200, 1320, 225}, QString(), small_font);
+  label10_ = add_label("Label10", {9555, 1560, 1320, 225}, QString(), small_font);
   auto* label11 = add_label("Label11", {11445, 1560, 300, 225}, "%", small_font);
   for (QLabel* l : {label8_, label9_, label10_, label11}) l->setStyleSheet(caption_style);
   text_temps_ = add_box("text_temps", {10920, 840, 615, 225});
@@ -147,13 +148,13 @@ void MainWindow::build_side_panel() {
   label_bouton_->setAlignment(Qt::AlignCenter);
   label_bouton_->setStyleSheet("QLabel { color: #13315c; font-weight: bold; }");
 
-  bubble_ = new SpeechBubble(this);
-  place(bubble_, {9450, 4200, 2295, 1095});
-  comment_ = add_label("comment", {9480, 4320, 2175, 255}, QString(), message_font);
+  bubble_ = new SpeechBubble(stage_);
+  place(bubble_, speech_bubble);
+  comment_ = add_label("comment", message_line, QString(), message_font);
   comment_->setAlignment(Qt::AlignCenter);
   comment_->setStyleSheet("QLabel { color: #13315c; font-weight: bold; }");
 
-  command5_ = new PictureWidget(art_, Art::Plumber, this);
+  command5_ = new PictureWidget(art_, Art::Plumber, stage_);
   command5_->setObjectName("command5");
   command5_->setMouseTracking(true);
   command5_->installEventFilter(this);
@@ -162,7 +163,7 @@ void MainWindow::build_side_panel() {
 }
 
 void MainWindow::build_editor_panel() {
-  outils_ = new QWidget(this);
+  outils_ = new QWidget(stage_);
   outils_->setObjectName("outils");
   place(outils_, outils_area);
   command3_ = add_picture_button("Command3", {190, 120, 975, 855}, Art::Save, outils_);
@@ -188,6 +189,24 @@ void MainWindow::build_editor_panel() {
     nombre_type_[static_cast<std::size_t>(piece)] =
         add_box(QString("nombre_type_%1").arg(piece), {editor_lefts[k], 1680, 495, 285}, outils_);
   }
+}
+
+void MainWindow::show_welcome_or_congratulation(bool congratulation) {
+  congratulation_shown_ = congratulation;
+  accueil_->setStyleSheet(congratulation ? "QLabel { color: #13315c; font-weight: bold; background: #f4fbff; "
+                                           "border-top: 2px solid #7ec3e3; }"
+                                         : "QLabel { color: #13315c; font-weight: bold; }");
+  move_to(accueil_, congratulation ? congratulation_text : welcome_text);
+}
+
+void MainWindow::show_message(const QString& text) {
+  const bool tall = text.contains(u'\n');
+  if (tall != bubble_->tall()) {
+    bubble_->set_tall(tall);
+    comment_->setWordWrap(tall);
+    move_to(comment_, tall ? long_message : message_line);
+  }
+  comment_->show_text(text);
 }
 
 }  // namespace drippo::ui
