@@ -1,20 +1,26 @@
 #include "ui/main/fitted_label.h"
 
+#include <algorithm>
+
 #include <QFontMetrics>
 
 namespace drippo::ui {
 
 namespace {
+
 // Below this the captions are no longer read at a glance; the window's
 // minimum size keeps every text above it.
 constexpr int smallest_px = 7;
-}  // namespace
 
+// Whether `text`, in `font`, fits `box` as a label lays it out (wrapped at
+// word boundaries when wrap is on).
 bool text_fits(const QFont& font, const QString& text, QRect box, Qt::Alignment alignment, bool wrap) {
   const int flags = static_cast<int>(alignment) | (wrap ? Qt::TextWordWrap : 0);
   const QRect needed = QFontMetrics(font).boundingRect(box, flags, text);
   return needed.width() <= box.width() && needed.height() <= box.height();
 }
+
+}  // namespace
 
 FittedLabel::FittedLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   // Texts from level files never reach the main window's labels, but a

@@ -27,8 +27,4 @@ class FittedLabel : public QLabel {
   double font_px_ = 0;
 };
 
-// Whether `text`, in `font`, fits `box` as a label lays it out (wrapped at
-// word boundaries when wrap is on).
-bool text_fits(const QFont& font, const QString& text, QRect box, Qt::Alignment alignment, bool wrap);
-
 }  // namespace drippo::ui
