@@ -357,20 +357,6 @@ TEST_F(OptionsDialogTest, CaptionsFollowTheLanguageAtOpening) {
   EXPECT_EQ(text(*french, "Label1"), "REGLAGES DES OPTIONS");
 }
 
-TEST_F(OptionsDialogTest, ChoiceButtonsAndMarkersSitWhereTheyWereDesigned) {
-  auto d = open(settings(-1, 100, 0, -1), 1.5);
-  const Zoom zoom(1.5);
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(d->findChild<QWidget*>(QStringLiteral("Command1_%1").arg(i))->geometry(),
-              zoom.rect({i % 2 == 0 ? 2160 : 4440, 840 + 1080 * (i / 2), 1095, 735}))
-        << i;
-  }
-  const std::pair<const char*, int> buttons[] = {{"Command11", 360}, {"Command10", 2160}, {"Command9", 3960}};
-  for (const auto& [name, left] : buttons) {
-    EXPECT_EQ(d->findChild<QWidget*>(name)->geometry(), zoom.rect({left, 5280, 1575, 495})) << name;
-  }
-}
-
 TEST_F(OptionsDialogTest, TheBackgroundRunsFromBlackToTheColourOfItsStyle) {
   auto d = open(settings(-1, 100, 0, -1));
   const QImage shot = d->grab().toImage();
