@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core xvfb xauth xdotool imagemagick
+  fonts-dejavu-core xvfb xauth xdotool imagemagick procps
   clang libclang-rt-14-dev
 )
 
