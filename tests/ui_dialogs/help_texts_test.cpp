@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <set>
 
-
 namespace drippo::ui::testing {
 namespace {
 
@@ -35,15 +34,6 @@ TEST(HelpTexts, FrenchParagraphsAreBrokenIntoLinesOfAboutEightyFiveCharacters) {
   }
   // The long paragraphs really are broken.
   EXPECT_TRUE(help_box_text(help_box::introduction, HelpLanguage::French).contains('\n'));
-}
-
-TEST(HelpTexts, TheDescriptionBoxesStartEmptyOnTheirCrossedNumbers) {
-  EXPECT_EQ(help_box::description(HelpLanguage::French), 10);
-  EXPECT_EQ(help_box::description(HelpLanguage::English), 9);
-  EXPECT_TRUE(help_box_text(10, HelpLanguage::French).isEmpty());
-  EXPECT_TRUE(help_box_text(9, HelpLanguage::English).isEmpty());
-  EXPECT_TRUE(help_box_text(9, HelpLanguage::French).startsWith(QString::fromUtf8("Contrôles: \n \n")));
-  EXPECT_TRUE(help_box_text(10, HelpLanguage::English).startsWith("Control: \n \n"));
 }
 
 TEST(HelpTexts, EveryPieceHasItsOwnDescriptionInBothLanguages) {
