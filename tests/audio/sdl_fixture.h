@@ -18,12 +18,12 @@
 
 #include "audio/sdl_audio.h"
 #include "temp_dir.h"
+#include "effects.h"
 #include "wav_file.h"
 
 namespace drippo::audio_testing {
 
-inline constexpr Sound every_sound[] = {Sound::Water, Sound::Hurry, Sound::Meow,
-                                        Sound::Poof,  Sound::Griou, Sound::Goal};
+using soundgen::all_effects;
 
 // A plain tone, long enough to tell a restart from a first play.
 inline std::vector<std::uint8_t> tone(double seconds) {
@@ -52,7 +52,7 @@ inline void count_finished(int channel) {
 class SdlAudioTest : public ::testing::Test {
  protected:
   SdlAudioTest() {
-    for (const Sound s : every_sound) {
+    for (const Sound s : all_effects) {
       write_bytes(dir / "wav" / (std::string(sound_name(s)) + ".wav"), tone(0.4));
     }
     std::filesystem::create_directories(dir / "mid");
