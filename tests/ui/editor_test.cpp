@@ -98,7 +98,8 @@ TEST_F(EditorTest, UndoAndRedoFromTheKeyboard) {
   click_cell(41);
   find<QLineEdit>("text_eau")->selectAll();
   type("text_eau", "25");
-  QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);  // the typing
+  // From the box being typed in: the window's undo, not the box's own.
+  QTest::keyClick(find<QLineEdit>("text_eau"), Qt::Key_Z, Qt::ControlModifier);  // the typing
   EXPECT_EQ(text_of("text_eau"), "10");
   QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(game().cell(41).piece, piece::vide);

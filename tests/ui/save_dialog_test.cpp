@@ -14,6 +14,13 @@ class SaveDialogTest : public WindowTest {
     return d;
   }
   static QString box(SaveDialog& d, const char* name) { return d.findChild<QLineEdit*>(name)->text(); }
+  static void save(SaveDialog& d) { QTest::mouseClick(d.findChild<QWidget*>("Command1"), Qt::LeftButton); }
+  // A level by Lou, loaded into the editor.
+  void edit_level(const std::string& file_name) {
+    put_level(file_name, "author: Lou", {});
+    window_->game().set_mode_jeu("charger");
+    ASSERT_TRUE(window_->load_level(file_name));
+  }
 };
 
 TEST_F(SaveDialogTest, ProposesTheLevelsNameAndAuthor) {
@@ -23,15 +30,12 @@ TEST_F(SaveDialogTest, ProposesTheLevelsNameAndAuthor) {
   EXPECT_EQ(box(*fresh, "Text1"), "Anonyme");
   EXPECT_EQ(fresh->findChild<QLabel*>("Label1")->text(), QString::fromUtf8("Donnez un nom à votre tableau :"));
 
-  put_level("niveau2.tab", "author: Lou", {});
-  window_->game().set_mode_jeu("charger");
-  ASSERT_TRUE(window_->load_level("niveau2.tab"));
+  edit_level("niveau2.tab");
   window_->game().set_langue(1);
   auto loaded = open();
   EXPECT_EQ(box(*loaded, "text_sauvegarde"), "niveau2");
   EXPECT_EQ(box(*loaded, "Text1"), "Lou");
   EXPECT_EQ(loaded->findChild<QLabel*>("Label1")->text(), "Enter your level's name :");
-  EXPECT_EQ(loaded->findChild<QLabel*>("Label2")->text(), "What is your name :");
   EXPECT_EQ(loaded->findChild<QLineEdit*>("text_sauvegarde")->maxLength(), 25);
   EXPECT_EQ(loaded->findChild<QLineEdit*>("Text1")->maxLength(), 10);
 }
@@ -41,7 +45,7 @@ TEST_F(SaveDialogTest, AnEmptyNameSavesNothingAndSaysNothing) {
   auto d = open();
   d->findChild<QLineEdit*>("text_sauvegarde")->clear();
   d->findChild<QLineEdit*>("Text1")->clear();
-  QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  save(*d);
   EXPECT_TRUE(d->isVisible());
   EXPECT_TRUE(questions_.told.isEmpty());
   EXPECT_EQ(box(*d, "Text1"), "Anonyme");  // filled in on the way
@@ -53,20 +57,18 @@ TEST_F(SaveDialogTest, ANameDifferingOnlyInCaseIsAnotherLevel) {
   window_->game().nouveau_tableau();
   auto d = open();
   d->findChild<QLineEdit*>("text_sauvegarde")->setText("niveau");
-  QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  save(*d);
   EXPECT_TRUE(questions_.asked.isEmpty());
   EXPECT_EQ(list_level_files(folder_.tab()), (std::vector<std::string>{"Niveau.tab", "niveau.tab"}));
 }
 
 TEST_F(SaveDialogTest, ASaveSignsTheLevelSoTheNextSaveProposesThatAuthor) {
-  put_level("niveau2.tab", "author: Lou", {});
-  window_->game().set_mode_jeu("charger");
-  ASSERT_TRUE(window_->load_level("niveau2.tab"));
+  edit_level("niveau2.tab");
   window_->game().set_langue(1);
   auto first = open();
   first->findChild<QLineEdit*>("Text1")->setText(QString::fromUtf8("Zoé"));
   questions_.answers = {true};
-  QTest::mouseClick(first->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  save(*first);
   // Replacing is asked in French whatever the language, with French buttons.
   EXPECT_EQ(questions_.asked_in, std::vector<std::int16_t>{0});
   EXPECT_EQ(read_level_author(folder_.tab() / "niveau2.tab").value(), "Zoé");
@@ -92,29 +94,32 @@ TEST_F(SaveDialogTest, TheBoxesRefuseWhatALevelFileCannotKeep) {
 
 TEST_F(SaveDialogTest, ALevelNamedInAnotherCodePageIsSavedOverItself) {
   const std::string cafe = "caf\xe9";  // Latin-1, from another system
-  put_level(cafe + ".tab", "author: Lou", {});
-  window_->game().set_mode_jeu("charger");
-  ASSERT_TRUE(window_->load_level(cafe + ".tab"));
+  edit_level(cafe + ".tab");
   auto d = open();
   EXPECT_EQ(box(*d, "text_sauvegarde"), QString::fromUtf8("café"));
   questions_.answers = {true};
-  QTest::mouseClick(d->findChild<QWidget*>("Command1"), Qt::LeftButton);
+  save(*d);
   EXPECT_EQ(questions_.asked.size(), 1);
   EXPECT_EQ(list_level_files(folder_.tab()), std::vector<std::string>{cafe + ".tab"});
   EXPECT_FALSE(d->isVisible());
 }
 
-TEST_F(SaveDialogTest, TheRampsGoFromBlackToDarkRedOrBlue) {
-  using R = SaveDialog::Ramp;
-  EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 0, 144), QColor(0, 0, 0));
-  EXPECT_EQ(SaveDialog::ramp_colour(R::Blue, 0, 144), QColor(0, 0, 0));
-  EXPECT_EQ(SaveDialog::ramp_colour(R::Blue, 72, 144), QColor(0, 0, 128));  // 127.5 rounds to even
-  EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 72, 144), QColor(89, 0, 0));    // 89.25
-  EXPECT_EQ(SaveDialog::ramp_colour(R::Red, 143, 144), QColor(177, 0, 0));  // 177.26
-  auto d = open(R::Red);
-  const QImage shot = d->grab().toImage();
-  EXPECT_EQ(QColor(shot.pixel(2, 2)).blue(), 0);
-  EXPECT_GT(QColor(shot.pixel(2, shot.height() - 2)).red(), 150);
+TEST_F(SaveDialogTest, TheBackgroundRunsFromBlackToDarkRedOrBlue) {
+  for (const auto ramp : {SaveDialog::Ramp::Red, SaveDialog::Ramp::Blue}) {
+    const QImage shot = open(ramp)->grab().toImage();
+    const QColor top = shot.pixelColor(2, 2);
+    const QColor bottom = shot.pixelColor(2, shot.height() - 2);
+    EXPECT_LT(top.red() + top.blue(), 10);
+    EXPECT_EQ(bottom.green(), 0);
+    if (ramp == SaveDialog::Ramp::Red) {
+      EXPECT_GT(bottom.red(), 150);
+      EXPECT_LT(bottom.red(), 180);  // dark red: seven tenths at most
+      EXPECT_EQ(bottom.blue(), 0);
+    } else {
+      EXPECT_GT(bottom.blue(), 240);
+      EXPECT_EQ(bottom.red(), 0);
+    }
+  }
 }
 
 }  // namespace

@@ -40,7 +40,6 @@ TEST(Pictures, EveryPictureDrawsAPictureAtItsDesignSize) {
 
 TEST(Pictures, AreAllDifferent) {
   ArtBook book;
-  std::set<qint64> seen;
   std::set<QByteArray> looks;
   for (int k = 0; k < art_count; ++k) {
     const QImage image = book.picture(static_cast<Art>(k), QSize(60, 60), 1.0).toImage();
@@ -55,17 +54,6 @@ TEST(Pictures, FillTheRectTheyAreGiven) {
   const QImage image = book.picture(Art::Welcome, QSize(200, 40), 1.0).toImage();
   for (QPoint corner : {QPoint(1, 1), QPoint(198, 1), QPoint(1, 38), QPoint(198, 38)})
     EXPECT_GT(qAlpha(image.pixel(corner)), 200) << corner.x() << "," << corner.y();
-}
-
-TEST(Pictures, HaveTheAskedSizeAtEveryPixelRatio) {
-  ArtBook book;
-  const QPixmap& dense = book.picture(Art::Flag, QSize(65, 57), 2.0);
-  EXPECT_EQ(dense.size(), QSize(130, 114));
-  EXPECT_EQ(dense.devicePixelRatio(), 2.0);
-  const QPixmap& large = book.picture(Art::Flag, QSize(130, 114), 1.0);
-  EXPECT_EQ(large.size(), QSize(130, 114));
-  EXPECT_NE(large.cacheKey(), dense.cacheKey());
-  EXPECT_EQ(book.picture(Art::Flag, QSize(65, 57), 2.0).cacheKey(), dense.cacheKey());
 }
 
 TEST(Pictures, PaintDrawsOnlyInsideTheRect) {

@@ -11,6 +11,7 @@
 
 namespace {
 
+using drippo::ui::Art;
 using drippo::ui::ArtBook;
 using drippo::ui::shared_picture;
 
@@ -138,21 +139,6 @@ TEST(PieceArt, PaintsOnlyInsideItsCell) {
   }
 }
 
-TEST(PiecePixmaps, HaveTheAskedSizeAtEveryPixelRatio) {
-  ArtBook book;
-  const QPixmap& small = book.piece(102, QSize(33, 36), 1.0);
-  EXPECT_EQ(small.size(), QSize(33, 36));
-  EXPECT_EQ(small.devicePixelRatio(), 1.0);
-  const QPixmap big = book.piece(102, QSize(99, 108), 1.0);
-  EXPECT_EQ(big.size(), QSize(99, 108));
-  const QPixmap dense = book.piece(102, QSize(33, 36), 2.0);
-  EXPECT_EQ(dense.size(), QSize(66, 72));
-  EXPECT_EQ(dense.devicePixelRatio(), 2.0);
-  EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(33, 36));
-  const QPixmap odd = book.piece(7, QSize(33, 36), 1.5);
-  EXPECT_EQ(odd.size(), QSize(50, 54));
-}
-
 TEST(PiecePixmaps, AreDrawnAtThePixelDensityNotScaledUp) {
   ArtBook book;
   const QImage dense = book.piece(19, kCell, 2.0).toImage();
@@ -167,20 +153,23 @@ TEST(PiecePixmaps, AreDrawnAtThePixelDensityNotScaledUp) {
             render(book, 19, QSize(66, 72)).convertToFormat(QImage::Format_ARGB32));
 }
 
-TEST(PiecePixmaps, SharedStatesShareOnePixmap) {
+TEST(Pixmaps, HaveTheAskedSizeAtEveryPixelRatioAndAreSharedOnlyBySharedArtAtOneSize) {
   ArtBook book;
+  const QPixmap& dense = book.picture(Art::Flag, QSize(65, 57), 2.0);
+  EXPECT_EQ(dense.size(), QSize(130, 114));
+  EXPECT_EQ(dense.deviceIndependentSize(), QSizeF(65, 57));
+  EXPECT_EQ(book.piece(7, kCell, 1.5).size(), QSize(50, 54));
   const qint64 dry = book.piece(2, kCell, 1.0).cacheKey();
+  EXPECT_EQ(book.piece(2, kCell, 1.0).size(), kCell);
   EXPECT_EQ(book.piece(202, kCell, 1.0).cacheKey(), dry);
   EXPECT_EQ(book.piece(2, kCell, 1.0).cacheKey(), dry);
   EXPECT_NE(book.piece(102, kCell, 1.0).cacheKey(), dry);
   EXPECT_NE(book.piece(2, QSize(66, 72), 1.0).cacheKey(), dry);
   EXPECT_NE(book.piece(2, kCell, 2.0).cacheKey(), dry);
-}
-
-TEST(PiecePixmaps, EmptySizeGivesANullPixmap) {
-  ArtBook book;
+  EXPECT_NE(book.picture(static_cast<Art>(2), kCell, 1.0).cacheKey(), dry);
+  // Nothing to draw on.
   EXPECT_TRUE(book.piece(1, QSize(0, 36), 1.0).isNull());
-  EXPECT_TRUE(book.piece(1, QSize(33, 36), 0.0).isNull());
+  EXPECT_TRUE(book.piece(1, kCell, 0.0).isNull());
 }
 
 }  // namespace
