@@ -1,6 +1,6 @@
 // Writes preview sheets of the artwork: pieces.png (every piece in each of
 // its distinct water states) and pictures.png (every other picture).
-//   art_preview OUTPUT_FOLDER
+//   drippo-art-preview OUTPUT_FOLDER
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
