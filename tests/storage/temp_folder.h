@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "storage/program_folder.h"
+
 namespace drippo::testing_support {
 
 // A fresh folder per test, removed afterwards.
@@ -32,6 +34,13 @@ class TempFolder {
 
  private:
   std::filesystem::path path_;
+};
+
+// A program folder with its tab and sta folders, as the game leaves it at start-up.
+struct TempProgramFolder {
+  TempFolder temp;
+  ProgramFolder folder{temp.path()};
+  TempProgramFolder() { EXPECT_FALSE(folder.ensure_folders().has_value()); }
 };
 
 inline std::vector<std::uint8_t> file_bytes(const std::filesystem::path& p) {
