@@ -36,7 +36,6 @@ class LevelBuilder {
     return *this;
   }
   Cellule& cell(int i) { return level_.cells[static_cast<std::size_t>(i)]; }
-  LevelData build() const { return level_; }
   operator LevelData() const { return level_; }
 
  private:

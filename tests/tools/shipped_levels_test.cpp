@@ -25,12 +25,9 @@ std::string read_text(const fs::path& p) {
 std::string last_line_of(const std::string& command) {
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return {};
-  std::string out, line;
-  char buf[4096];
-  while (fgets(buf, sizeof buf, pipe) != nullptr) out += buf;
+  std::string line;
+  for (char buf[4096]; fgets(buf, sizeof buf, pipe) != nullptr;) line = buf;
   pclose(pipe);
-  std::istringstream lines(out);
-  while (std::getline(lines, out)) line = out;
   return line;
 }
 
