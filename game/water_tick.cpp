@@ -243,10 +243,9 @@ void Game::timer_eau_Timer() {
   for (auto& c : plateau_.compteur) c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
   int changed = 0;
   for (std::size_t k = 0; k < board_slots; ++k) {
-    const int powered_door = int{plateau_.piece[k] == piece::porte} & int{plateau_.compteur[k] > 0};
-    const int w = 4 * plateau_.eau[2 * board_slots + k] + 2 * plateau_.eau[board_slots + k] + plateau_.eau[k] +
-                  8 * powered_door;
-    pictures_[k] = static_cast<std::int16_t>(100 * w + plateau_.piece[k]);
+    pictures_[k] = static_cast<std::int16_t>(code_image(plateau_.piece[k], plateau_.eau[2 * board_slots + k],
+                                                        plateau_.eau[board_slots + k], plateau_.eau[k],
+                                                        plateau_.compteur[k]));
     changed |= pictures_[k] ^ shown_[k];
   }
   if (changed != 0) {
