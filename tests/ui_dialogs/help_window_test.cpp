@@ -98,25 +98,27 @@ TEST_F(HelpWindowTest, EachPageHoldsItsBoxesApartAndEachBoxShowsItsWholeTextOrSc
   using namespace help_box;
   const std::vector<int> on_page[] = {
       {introduction, glass, flower_pot, fish_bowl, end_of_game}, {objects_heading, 9, 10}, {editor}, {credit, terms}};
-  auto w = open(0);
-  for (const char* lang : {"fr", "uk"}) {
-    for (int k = 0; k < 4; ++k) {
-      QTest::mouseClick(tab(*w, k), Qt::LeftButton);
-      std::vector<QWidget*> children;
-      for (const int i : on_page[k]) {
-        QTextEdit* b = box(*w, lang, i);
-        b->setVisible(true);
-        children.push_back(b);
-        const bool fits = b->document()->size().height() <= b->viewport()->height();
-        EXPECT_TRUE(fits || b->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) << lang << i;
+  for (const double zoom : {1.0, 1.25, 1.7}) {
+    auto w = open(0, false, zoom);
+    for (const char* lang : {"fr", "uk"}) {
+      for (int k = 0; k < 4; ++k) {
+        QTest::mouseClick(tab(*w, k), Qt::LeftButton);
+        std::vector<QWidget*> children;
+        for (const int i : on_page[k]) {
+          QTextEdit* b = box(*w, lang, i);
+          b->setVisible(true);
+          children.push_back(b);
+          const bool fits = b->document()->size().height() <= b->viewport()->height();
+          EXPECT_TRUE(fits || b->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) << lang << i << " at " << zoom;
+        }
+        if (k == 1) {
+          for (int t = 1; t <= 20; ++t) children.push_back(piece(*w, t));
+        }
+        expect_apart_on(page(*w, k), children, k == 3);  // the credit runs under the terms
       }
-      if (k == 1) {
-        for (int t = 1; t <= 20; ++t) children.push_back(piece(*w, t));
-      }
-      expect_apart_on(page(*w, k), children, k == 3);  // the credit runs under the terms
     }
+    EXPECT_EQ(box(*w, "fr", credit)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
   }
-  EXPECT_EQ(box(*w, "fr", credit)->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
 }
 
 // The piece as the art book paints it, on the page's blue.

@@ -1,5 +1,6 @@
 #include "ui/dialogs/help_window.h"
 
+#include <memory>
 #include <vector>
 
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QStyle>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "ui/dialogs/fitting_font.h"
@@ -209,6 +211,21 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
     fitted_px =
         std::min(fitted_px, fitting_pixel_size(text_font, text_px, text_px * 2 / 3, {box->toPlainText()}, room));
   }
+  // A box without a scroll bar must hold its text's height too: the stand-in
+  // face runs taller than the one the boxes were drawn for.
+  auto overflows = [&](int px) {
+    QFont f = text_font;
+    f.setPixelSize(px);
+    for (QTextEdit* box : boxes) {
+      if (box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) continue;
+      const std::unique_ptr<QTextDocument> laid(box->document()->clone());
+      laid->setDefaultFont(f);
+      laid->setTextWidth(box->width() - 2 * box->frameWidth());
+      if (laid->size().height() > box->height() - 2 * box->frameWidth()) return true;
+    }
+    return false;
+  };
+  while (fitted_px > text_px * 2 / 3 && overflows(fitted_px)) --fitted_px;
   text_font.setPixelSize(fitted_px);
   for (QTextEdit* box : boxes) box->setFont(text_font);
 
