@@ -232,6 +232,7 @@ TEST_F(LevelBrowserTest, ANameThatIsNotUtf8IsListedLoadedAndDeleted) {
   window_->game().set_mode_jeu("jouer");
   EXPECT_TRUE(window_->load_level(loaded_.front()));
   EXPECT_EQ(window_->game().nom_tableau(), cafe);
+  EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("café.tab"));
 
   auto again = open(0);
   click_entry(*again, 3);

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "storage/captions.h"
+#include "ui/dialogs/level_browser.h"
 #include "ui/main/board_widget.h"
 #include "ui/main/drag_controller.h"
 #include "ui/main/palette_widget.h"
@@ -204,7 +205,7 @@ void MainWindow::show_text(Field field, const std::string& text) {
     case Field::Score:
       if (texte_score_) texte_score_->setText(qs(text));
       break;
-    case Field::Title: setWindowTitle(qs(text)); break;
+    case Field::Title: setWindowTitle(shown_file_name(text)); break;  // the file name's bytes, readable
     case Field::Welcome:
       // The welcome text separates its lines with carriage returns.
       if (accueil_) accueil_->show_text(qs(text).replace('\r', '\n'));
