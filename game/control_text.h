@@ -19,7 +19,8 @@ std::string number_text(double value);
 
 // The same for a single-precision number, shortest at single precision: a
 // level's time scaled by the difficulty is computed in single precision, and
-// 10.3 must show as "10.3", not as the double nearest to the float.
+// files store some numbers so; 10.3 must show as "10.3", not as the double
+// nearest to the float.
 std::string single_text(float value);
 
 }  // namespace drippo

@@ -4,8 +4,6 @@
 #include <array>
 #include <bit>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -128,25 +126,13 @@ Int clamped(double v) {
   return static_cast<Int>(std::clamp(std::trunc(v), lo, hi));
 }
 
-// A single-precision number shows its shortest decimal form: 75.2f is "75.2",
-// not the "75.19999694824219" its double would give.
-double shortest_single(double v) {
-  const auto f = static_cast<float>(v);
-  char buf[32];
-  for (int precision = 1; precision <= 9; ++precision) {
-    std::snprintf(buf, sizeof buf, "%.*g", precision, static_cast<double>(f));
-    if (std::strtof(buf, nullptr) == f) return std::strtod(buf, nullptr);
-  }
-  return v;
-}
-
 }  // namespace
 
 std::string TaggedValue::decimal_text() const {
   switch (type) {
     case Type::Empty: return {};
     case Type::Text: return text;
-    case Type::Float32: return number_text(shortest_single(number));
+    case Type::Float32: return single_text(static_cast<float>(number));
     case Type::Int16:
     case Type::Int32:
     case Type::Float64: return number_text(number);
