@@ -22,18 +22,37 @@ bool is_device_name(std::string_view name) {
 }  // namespace
 
 std::optional<LevelNameProblem> level_name_problem(std::string_view name) {
+  // The problems that would take a file out of its folder come first, whatever
+  // else the name holds: is_plain_file_name relies on it.
   if (name.empty()) return LevelNameProblem::Empty;
   if (name == "." || name == "..") return LevelNameProblem::DotsOnly;
-  for (unsigned char c : name) {
-    if (c == '/' || c == '\\') return LevelNameProblem::Separator;
+  if (name.find_first_of("/\\") != std::string_view::npos) return LevelNameProblem::Separator;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto c = static_cast<unsigned char>(name[i]);
     if (c < 0x20 || c == 0x7f) return LevelNameProblem::ControlChar;
-    if (std::string_view("<>:\"|?*").find(static_cast<char>(c)) != std::string_view::npos) {
-      return LevelNameProblem::ReservedChar;
-    }
+    // U+0080..U+009F, encoded C2 80..C2 9F: as invisible as the others.
+    const auto next = i + 1 < name.size() ? static_cast<unsigned char>(name[i + 1]) : 0;
+    if (c == 0xC2 && next >= 0x80 && next <= 0x9F) return LevelNameProblem::ControlChar;
   }
+  if (name.find_first_of("<>:\"|?*") != std::string_view::npos) return LevelNameProblem::ReservedChar;
   if (name.back() == '.' || name.back() == ' ') return LevelNameProblem::TrailingDotOrSpace;
   if (is_device_name(name)) return LevelNameProblem::DeviceName;
   return std::nullopt;
+}
+
+bool is_plain_file_name(std::string_view name) {
+  const auto problem = level_name_problem(name);
+  if (!problem) return true;
+  switch (*problem) {
+    case LevelNameProblem::ReservedChar:
+    case LevelNameProblem::TrailingDotOrSpace:
+    case LevelNameProblem::DeviceName: return true;
+    case LevelNameProblem::Empty:
+    case LevelNameProblem::Separator:
+    case LevelNameProblem::DotsOnly:
+    case LevelNameProblem::ControlChar: return false;
+  }
+  return false;
 }
 
 std::string level_name_message(LevelNameProblem problem, std::string_view name, std::int16_t langue) {

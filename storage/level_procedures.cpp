@@ -1,5 +1,7 @@
 #include "storage/level_procedures.h"
 
+#include "storage/level_name.h"
+
 namespace drippo {
 
 std::optional<LevelError> load_level_path(Game& game, const std::filesystem::path& path) {
@@ -27,7 +29,8 @@ std::optional<LevelError> lire_tableau(Game& game, const ProgramFolder& folder,
 std::optional<LevelError> ecrire_tableau(Game& game, const ProgramFolder& folder,
                                          const std::string& name, const std::string& author) {
   const std::string file_name = name + ".tab";
-  const auto path = folder.level_path(file_name);
+  // The save dialog asks for a better name first; this guards every other caller.
+  const auto path = level_name_problem(name) ? std::nullopt : folder.level_path(file_name);
   if (!path) return LevelError{LevelError::Kind::WriteFailed, file_name};
   if (auto error = write_level_file(*path, game.level_for_saving(author))) return error;
   game.level_saved(name, author);

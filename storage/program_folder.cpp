@@ -4,20 +4,6 @@
 
 namespace drippo {
 
-bool is_plain_file_name(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const auto b = static_cast<unsigned char>(name[i]);
-    if (b == '/' || b == '\\' || b < 0x20 || b == 0x7F) return false;
-    // C1 controls U+0080..U+009F, encoded C2 80..C2 9F.
-    if (b == 0xC2 && i + 1 < name.size()) {
-      const auto next = static_cast<unsigned char>(name[i + 1]);
-      if (next >= 0x80 && next <= 0x9F) return false;
-    }
-  }
-  return true;
-}
-
 std::string FolderError::message(std::int16_t langue) const {
   if (langue == 0) return "Impossible de créer le dossier « " + folder.string() + " ».";
   return "Cannot create the folder \"" + folder.string() + "\".";

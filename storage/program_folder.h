@@ -6,13 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace drippo {
+#include "storage/level_name.h"
 
-// True for a name that can only denote a file directly inside a folder: not
-// empty, not "." or "..", no '/' or '\\' (levels come from Windows players
-// too), no control character. Level names reach us from the window and from
-// other players, and a load must never leave the levels folder.
-bool is_plain_file_name(std::string_view name);
+namespace drippo {
 
 struct FolderError {
   std::filesystem::path folder;

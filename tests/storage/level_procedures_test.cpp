@@ -94,10 +94,14 @@ TEST(LevelProcedures, AFailedSaveKeepsTheOldLevelAndTheUnsavedWork) {
   const auto old_bytes = file_bytes(f.folder.tab() / "garde.tab");
   f.game.nouveau_tableau();
 
-  // A name that would leave the levels folder is refused, and nothing is written.
-  EXPECT_TRUE(ecrire_tableau(f.game, f.folder, "../tab/garde", "x").has_value());
-  EXPECT_FALSE(f.game.tableau_sauve());
-  EXPECT_EQ(f.game.nom_tableau(), "nouveau");
+  // A name that would leave the levels folder, or that another system
+  // refuses, is refused, and nothing is written.
+  for (const char* name : {"../tab/garde", "Con"}) {
+    EXPECT_TRUE(ecrire_tableau(f.game, f.folder, name, "x").has_value()) << name;
+    EXPECT_FALSE(f.game.tableau_sauve());
+    EXPECT_EQ(f.game.nom_tableau(), "nouveau");
+  }
+  EXPECT_EQ(testing_support::entries(f.folder.tab()).size(), 1u);
 
   // A folder standing where the level would go.
   std::filesystem::create_directory(f.folder.tab() / "dossier.tab");
