@@ -21,14 +21,11 @@ void Game::timer_rebour_Timer() {
 
 void Game::start_water() {
   play(Sound::Water);
-  timer_eau_enabled_ = true;
-  tick_counter_ = 0;
+  sim_.start_water();
   time_red_ = false;
   timer_rebour_enabled_ = false;
-  score_ = 0.0;
   set_score_problem("");
   set_message(msg::c_est_parti);
-  plateau_sec_ = false;
   view_.state_changed();
 }
 

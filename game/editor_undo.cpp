@@ -12,9 +12,10 @@ EditorSnapshot Game::editor_snapshot() const {
   EditorSnapshot s;
   for (int i = 0; i <= derniere_case; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    s.piece[k] = plateau_.piece[k];
-    s.modifiable[k] = plateau_.modifiable[k];
-    s.besoin[k] = plateau_.besoin[k];
+    const BoardArrays& board = sim_.arrays();
+    s.piece[k] = board.piece[k];
+    s.modifiable[k] = board.modifiable[k];
+    s.besoin[k] = board.besoin[k];
   }
   s.stocks = stocks_;
   s.time = text_temps_;
@@ -25,9 +26,10 @@ EditorSnapshot Game::editor_snapshot() const {
 void Game::restore(const EditorSnapshot& s) {
   for (int i = 0; i <= derniere_case; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    plateau_.piece[k] = s.piece[k];
-    plateau_.modifiable[k] = s.modifiable[k];
-    plateau_.besoin[k] = s.besoin[k];
+    const CellRef c = sim_.cell_ref(i);
+    c.piece = s.piece[k];
+    c.modifiable = s.modifiable[k];
+    c.besoin = s.besoin[k];
     dessiner_case(i);
   }
   for (int t = 1; t <= nb_types; ++t) set_stock(t, s.stocks[static_cast<std::size_t>(t)]);

@@ -17,19 +17,7 @@ const char* sound_name(Sound s) {
 }
 
 Game::Game(GameView& view, ScoreRecorder& scores, LevelCatalogue& levels)
-    : view_(view), scores_(scores), levels_(levels) {
-  rules_piece_.fill(-1);  // no rules compiled yet
-}
-
-const Board Game::plateau() const {
-  Board board;
-  for (int i = 0; i <= derniere_case; ++i) board[static_cast<std::size_t>(i)] = plateau_.get(i);
-  return board;
-}
-
-void Game::set_plateau(const Board& board) {
-  for (int i = 0; i <= derniere_case; ++i) plateau_.set(i, board[static_cast<std::size_t>(i)]);
-}
+    : view_(view), scores_(scores), levels_(levels) {}
 
 void Game::dessiner_case(int i) {
   if (!is_cell(i)) return;
@@ -41,18 +29,9 @@ void Game::redraw_all() {
 }
 
 void Game::verser_goutte(int i, const std::string& letter) {
-  if (!is_cell(i)) return;
-  Sens& sens = plateau_.sens[static_cast<std::size_t>(i)];
-  if (letter == "G") {
-    plateau_.eau_g(i) = 1;
-    sens = Sens::gauche();
-  } else if (letter == "D") {
-    plateau_.eau_d(i) = 1;
-    sens = Sens::droite();
-  } else if (letter == "B") {
-    plateau_.eau_b(i) = 1;
-    sens = Sens::droite();
-  }
+  if (letter == "G") sim_.pour(i, going_left);
+  else if (letter == "D") sim_.pour(i, going_right);
+  else if (letter == "B") sim_.pour(i, falling);
 }
 
 void Game::play(Sound s) {
@@ -104,6 +83,11 @@ void Game::set_text_temps(const std::string& text) {
 }
 
 void Game::set_text_eau(const std::string& text) {
+  sim_.set_water_left(leading_number(text));
+  set_water_text(text);
+}
+
+void Game::set_water_text(const std::string& text) {
   if (text_eau_ == text) return;
   text_eau_ = text;
   view_.show_text(Field::Water, text_eau_);
@@ -135,8 +119,10 @@ void Game::hover_cell(int i) {
 }
 
 void Game::montrer_gouttes() {
-  if (case_survolee_ < 0) return;
-  const int besoin = cell(case_survolee_).besoin;
+  if (case_survolee_ >= 0) show_need(cell(case_survolee_).besoin);
+}
+
+void Game::show_need(int besoin) {
   const std::string n = std::to_string(besoin > 0 ? besoin : 0);
   if (langue_ == 0) set_comment(msg::gouttes.french + n);
   else if (langue_ == 1) set_comment(msg::gouttes.english + n);

@@ -12,21 +12,10 @@
 #include "game/level_data.h"
 #include "game/messages.h"
 #include "game/pieces.h"
-#include "game/plain_flow.h"
 #include "game/ports.h"
-#include "game/rule_table.h"
+#include "game/simulation.h"
 
 namespace drippo {
-
-// A drop held by a sponge.
-struct Retenue {
-  std::int16_t position = 0;  // the sponge's cell
-  std::int32_t depart = 0;    // tick counter when the drop was absorbed
-  std::int16_t delai = 0;     // ticks the drop is held
-  Sens sens;                  // heading given to the drop when it falls out
-
-  bool operator==(const Retenue&) const = default;
-};
 
 enum class Outcome { None, Win, TimeOut, GameOver, Cat };
 
@@ -50,12 +39,12 @@ class Game {
 
   // ---- Board ----------------------------------------------------------
   // A copy of the live board; const so that a write to the copy cannot compile.
-  const Board plateau() const;
-  void set_plateau(const Board& board);
-  Cellule cell(int i) const { return plateau_.get(i); }
+  const Board plateau() const { return sim_.board(); }
+  void set_plateau(const Board& board) { sim_.set_board(board); }
+  Cellule cell(int i) const { return sim_.cell(i); }
   // A live cell whose fields can be assigned, for tools and tests that build
   // boards by hand.
-  CellRef cell_ref(int i) { return CellRef(plateau_, i); }
+  CellRef cell_ref(int i) { return sim_.cell_ref(i); }
   int shown_picture(int i) const { return shown_[static_cast<std::size_t>(i)]; }
   void dessiner_case(int i);
   void verser_goutte(int i, const std::string& letter);
@@ -66,20 +55,20 @@ class Game {
   bool in_tick() const { return in_tick_; }
   // Whole-board moves when no drop meets a special piece (on by default);
   // off, every drop goes through the rule table one by one. Same result.
-  void set_plain_flow(bool on) { plain_flow_ = on; }
-  std::int32_t tick_counter() const { return tick_counter_; }
-  void set_tick_counter(std::int32_t t) { tick_counter_ = t; }
-  bool plateau_sec() const { return plateau_sec_; }
-  const std::vector<Retenue>& retenues() const { return retenues_; }
-  double score() const { return score_; }
-  std::int16_t nb_buts() const { return nb_buts_; }
-  void set_nb_buts(std::int16_t n) { nb_buts_ = n; }
+  void set_plain_flow(bool on) { sim_.set_plain_flow(on); }
+  std::int32_t tick_counter() const { return sim_.tick_counter(); }
+  void set_tick_counter(std::int32_t t) { sim_.set_tick_counter(t); }
+  bool plateau_sec() const { return sim_.dry(); }
+  std::vector<Retenue> retenues() const { return sim_.held_drops().to_vector(); }
+  double score() const { return sim_.score(); }
+  std::int16_t nb_buts() const { return sim_.goals(); }
+  const Simulation& simulation() const { return sim_; }
 
   // ---- Play flow ------------------------------------------------------
   void timer_rebour_Timer();
   void start_water();  // what the countdown does when it reaches 0
   void toggle_pause();  // a click on the title
-  bool timer_eau_enabled() const { return timer_eau_enabled_; }
+  bool timer_eau_enabled() const { return sim_.running(); }
   bool timer_rebour_enabled() const { return timer_rebour_enabled_; }
   bool en_pause() const { return en_pause_; }
   bool time_is_red() const { return time_red_; }
@@ -95,13 +84,15 @@ class Game {
   LevelData level_for_saving(const std::string& author);
   void level_saved(const std::string& name, const std::string& author);  // the save succeeded
 
-  void set_mode_jeu(const std::string& mode) { mode_jeu_ = mode; }
+  void set_mode_jeu(const std::string& mode) {
+    mode_jeu_ = mode;
+    sync_mode();
+  }
   const std::string& mode_jeu() const { return mode_jeu_; }
   bool mode_edition() const { return mode_edition_; }
   bool tableau_sauve() const { return tableau_sauve_; }
   const std::string& nom_tableau() const { return nom_tableau_; }
   const std::string& auteur_tableau() const { return auteur_tableau_; }
-  void set_auteur_tableau(const std::string& a) { auteur_tableau_ = a; }
   bool fields_locked() const { return fields_locked_; }
 
   // ---- Texts held by the window's boxes --------------------------------
@@ -139,7 +130,6 @@ class Game {
   int type_choisi() const { return type_choisi_; }
   int type_glisse() const { return type_glisse_; }
   bool depuis_plateau() const { return depuis_plateau_; }
-  int case_depart() const { return case_depart_; }
   int highlighted_cell() const { return highlighted_cell_; }
   // Mouse down on a board cell. Returns true when a drag of that cell's piece begins.
   bool board_mouse_down(int i, MouseButton button);
@@ -176,15 +166,15 @@ class Game {
   void montrer_gouttes();
 
  private:
-  friend class WaterTick;
+  // What a tick did, shown and heard in the order it happened.
+  void play_back(const TickEvent& event);
+  void exploser(int c);
+  void sync_mode() { sim_.set_mode(mode_edition_, mode_jeu_ == "jouer" && !mode_edition_); }
+  void set_water_text(const std::string& text);  // the box only: the water itself is known
+  void show_need(int besoin);  // the hover help over a goal
 
   // Outcomes.
-  void fin_partie(Outcome outcome);
-  void time_out();
-  void game_over();
-  void goal_filled();
-  void win();
-  void cat_wetted();
+  void fin_partie(Outcome outcome, double score);
   void tous_reussis();
   void set_message(const Bilingual& text);
   void set_comment(const std::string& text);
@@ -192,16 +182,6 @@ class Game {
   void show_comment();
   void set_texte_score(const std::string& text);
   void play(Sound s);
-
-  // Special pieces, inside a tick.
-  void exploser(int c);
-  void souffler_case(int n);
-  void absorber(int c, std::int32_t t, std::int16_t d, Sens s);
-  void relacher(std::size_t j);
-
-  // The compiled rules of a cell, rebuilt when its piece changes.
-  const CellRules& rules_for(int i, int p);
-  void refresh_rules();
 
   // Pictures.
   void show_picture(int i, int code) {
@@ -232,29 +212,16 @@ class Game {
   bool bruitages_ = true;
   std::int16_t difficulte_ = 100;
 
-  BoardArrays plateau_;
-  // The board being computed during a tick. Drops that leave the board land
-  // in its lost_drop_cell and are forgotten.
-  BoardArrays plateau_suivant_;
+  Simulation sim_;
+  TickReport report_;
   // The picture each cell shows, and the pictures a tick computes.
   std::array<std::int16_t, board_slots> shown_{};
   std::array<std::int16_t, board_slots> pictures_{};
-  std::array<CellRules, nb_cases> rules_{};
-  std::array<std::int16_t, nb_cases> rules_piece_{};
-  std::array<FlowMask, board_slots> flow_masks_{};
-  bool plain_flow_ = true;
-  std::vector<Retenue> retenues_;
 
   bool in_tick_ = false;
-  std::int32_t tick_counter_ = 0;
-  bool plateau_sec_ = false;
-  bool chat_touche_ = false;
-  double score_ = 0.0;
-  std::int16_t nb_buts_ = 0;
   Outcome last_outcome_ = Outcome::None;
   int fin_partie_count_ = 0;
 
-  bool timer_eau_enabled_ = false;
   bool timer_rebour_enabled_ = false;
   bool en_pause_ = false;
   bool time_red_ = false;
@@ -286,7 +253,7 @@ class Game {
   int type_choisi_ = piece::brique;
   int type_glisse_ = 0;
   bool depuis_plateau_ = false;
-  int case_depart_ = 0;
+  int drag_origin_ = 0;  // the cell a piece dragged from the board left
   int highlighted_cell_ = -1;
   int case_survolee_ = -1;
 

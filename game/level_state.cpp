@@ -35,29 +35,30 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   en_pause_ = false;
   montrer_accueil(false);
   animer_enveloppe(false);
-  retenues_.clear();
+  sim_.release_held_drops();
   history_.clear();
   view_.start_next_music();
   set_score_problem("");
   set_comment("");
   mode_edition_ = editing;
+  sync_mode();
   tableau_sauve_ = playing;
   playing_set_shown_ = playing;
 
-  nb_buts_ = 0;
+  std::int16_t goals = 0;
   // No goal of a level just loaded is full, also in the editor, whose test
   // water would otherwise add to the score of the last game played.
-  score_ = 0.0;
   set_texte_score("0");
   for (int i = 0; i <= derniere_case; ++i) {
     Cellule c = level.cells[static_cast<std::size_t>(i)];
     if (is_goal(c.piece)) {
-      ++nb_buts_;
+      ++goals;
       c.besoin = goal_need(c.piece);
     }
     c.modifiable = (playing && c.piece != piece::vide) ? 0 : 1;
-    plateau_.set(i, c);
+    sim_.set_cell(i, c);
   }
+  sim_.set_goals(goals, 0.0);
   for (int t = 1; t <= nb_types; ++t) set_stock(t, level.stocks[static_cast<std::size_t>(t)]);
 
   set_text_temps(scaled_by_difficulty(level.time, difficulte_));
@@ -69,7 +70,7 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   view_.show_text(Field::Title, nom_tableau_);
   fields_locked_ = playing;
   timer_rebour_enabled_ = playing;
-  timer_eau_enabled_ = editing;
+  sim_.set_running(editing);
   time_red_ = false;
   view_.state_changed();
 }
@@ -80,7 +81,8 @@ void Game::nouveau_tableau() {
   montrer_accueil(false);
   animer_enveloppe(false);
   mode_edition_ = true;
-  retenues_.clear();
+  sync_mode();
+  sim_.release_held_drops();
   history_.clear();
   set_score_problem("");
   tableau_sauve_ = false;
@@ -90,7 +92,7 @@ void Game::nouveau_tableau() {
   set_text_eau("10");
   set_text_temps("10");
   for (int i = 0; i <= derniere_case; ++i) {
-    const CellRef c(plateau_, i);
+    const CellRef c = sim_.cell_ref(i);
     c.piece = piece::vide;
     c.eau_g = c.eau_d = c.eau_b = 0;
     c.compteur = 0;
@@ -101,7 +103,7 @@ void Game::nouveau_tableau() {
   recount_goals();
   nom_tableau_ = "nouveau";
   view_.show_text(Field::Title, nom_tableau_);
-  timer_eau_enabled_ = true;
+  sim_.set_running(true);
   timer_rebour_enabled_ = false;
   time_red_ = false;
   view_.state_changed();
@@ -109,8 +111,8 @@ void Game::nouveau_tableau() {
 
 LevelData Game::level_for_saving(const std::string& author) {
   LevelData level;
-  plateau_.eau.fill(0);
-  for (int i = 0; i <= derniere_case; ++i) level.cells[static_cast<std::size_t>(i)] = plateau_.get(i);
+  sim_.clear_water();
+  level.cells = sim_.board();
   level.stocks = stocks_;
   level.time = text_temps_;
   level.water = text_eau_;

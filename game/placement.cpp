@@ -32,16 +32,15 @@ void Game::recount_goals() {
   int full = 0;
   for (int i = 0; i <= derniere_case; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    if (!is_goal(plateau_.piece[k])) continue;
+    if (!is_goal(sim_.arrays().piece[k])) continue;
     ++n;
-    if (plateau_.besoin[k] <= 0) ++full;
+    if (sim_.arrays().besoin[k] <= 0) ++full;
   }
-  nb_buts_ = n;
   // The editor's score follows the board as it now stands: a goal taken back
   // or set down again must not leave a share of the old count behind, or the
   // next goal filled by test water would score past 100.
-  score_ = n > 0 ? full / static_cast<double>(n) * 100.0 : 0.0;
-  set_texte_score(number_text(std::floor(score_)));
+  sim_.set_goals(n, n > 0 ? full / static_cast<double>(n) * 100.0 : 0.0);
+  set_texte_score(number_text(std::floor(sim_.score())));
 }
 
 void Game::after_editor_change() {
@@ -63,7 +62,7 @@ bool Game::board_mouse_down(int i, MouseButton button) {
     }
     if (c.modifiable > 0) {
       depuis_plateau_ = true;
-      case_depart_ = i;
+      drag_origin_ = i;
       type_glisse_ = c.piece;
       return true;
     }
@@ -103,7 +102,7 @@ void Game::poser_piece(int i) {
     return;
   }
   remember_board_change();
-  const CellRef c(plateau_, i);
+  const CellRef c = sim_.cell_ref(i);
   c.piece = static_cast<std::int16_t>(type_glisse_);
   if (is_goal(c.piece)) c.besoin = goal_need(c.piece);
   dessiner_case(i);
@@ -131,15 +130,15 @@ bool Game::drop_on_cell(int i) {
     }
   }
   remember_board_change();
-  const CellRef c(plateau_, i);
+  const CellRef c = sim_.cell_ref(i);
   c.piece = static_cast<std::int16_t>(type_glisse_);
   // A goal set down in the editor starts empty, whatever its cell held.
   if (is_goal(c.piece)) c.besoin = goal_need(c.piece);
   dessiner_case(i);
   c.modifiable = 1;
   if (depuis_plateau_) {
-    show_picture(case_depart_, piece::vide);
-    plateau_.piece[static_cast<std::size_t>(case_depart_)] = piece::vide;
+    show_picture(drag_origin_, piece::vide);
+    sim_.cell_ref(drag_origin_).piece = piece::vide;
   } else {
     take_from_stock(type_glisse_);
   }
@@ -150,14 +149,14 @@ bool Game::drop_on_cell(int i) {
 }
 
 void Game::drop_on_palette() {
-  if (depuis_plateau_) reprendre_piece(case_depart_);
+  if (depuis_plateau_) reprendre_piece(drag_origin_);
   depuis_plateau_ = false;
   set_highlight(-1);
 }
 
 void Game::reprendre_piece(int i) {
   if (!is_cell(i) || board_locked()) return;
-  const CellRef c(plateau_, i);
+  const CellRef c = sim_.cell_ref(i);
   // An empty cell gives nothing back (the editor's right click pours test
   // water there): not a change of the board, so no undo step and no recount,
   // which would forget a goal that test water has just blown up.

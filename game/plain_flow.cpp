@@ -1,5 +1,7 @@
 #include "game/plain_flow.h"
 
+#include "game/pieces.h"
+
 namespace drippo {
 
 namespace {
@@ -57,6 +59,19 @@ FlowMask flow_mask(const CellRules& rules, int i) {
     }
   }
   return m;
+}
+
+FlowMask cell_flow_mask(int i, int p) {
+  struct MaskBook {
+    std::array<std::array<FlowMask, nb_types + 2>, nb_cases> by_cell{};
+    MaskBook() {
+      for (int c = 0; c < nb_cases; ++c) {
+        for (int q = 0; q <= nb_types + 1; ++q) by_cell[at(c)][at(q)] = flow_mask(cell_rules(c, q), c);
+      }
+    }
+  };
+  static const MaskBook book;
+  return book.by_cell[at(i)][at(is_valid_piece(p) ? p : nb_types + 1)];
 }
 
 bool move_plain_drops(const BoardArrays& now, BoardArrays& next, const std::array<FlowMask, board_slots>& masks) {

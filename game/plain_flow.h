@@ -17,6 +17,9 @@ using FlowMask = std::uint16_t;
 
 FlowMask flow_mask(const CellRules& rules, int i);
 
+// The mask of piece p in cell i, computed once for every cell and piece.
+FlowMask cell_flow_mask(int i, int p);
+
 // Moves every drop of `now` into `next` (which holds `now` and the drops
 // sponges have just released), or returns false and changes nothing when a
 // drop meets a piece with rules of its own, or when so few cells are wet that

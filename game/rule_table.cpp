@@ -1,5 +1,7 @@
 #include "game/rule_table.h"
 
+#include <array>
+
 #include "game/pieces.h"
 
 namespace drippo {
@@ -73,7 +75,24 @@ DropStep compile(int i, Move m) {
   return DropStep{};
 }
 
+// Every cell with every piece, and one more entry for the codes outside the
+// catalogue, which lose their drops.
+struct RuleBook {
+  std::array<std::array<CellRules, nb_types + 2>, nb_cases> by_cell{};
+  RuleBook() {
+    for (int i = 0; i < nb_cases; ++i) {
+      for (int p = 0; p <= nb_types + 1; ++p) by_cell[static_cast<std::size_t>(i)][static_cast<std::size_t>(p)] = compile_rules(i, p);
+    }
+  }
+};
+
 }  // namespace
+
+const CellRules& cell_rules(int i, int p) {
+  static const RuleBook book;
+  const int entry = is_valid_piece(p) ? p : nb_types + 1;
+  return book.by_cell[static_cast<std::size_t>(i)][static_cast<std::size_t>(entry)];
+}
 
 CellRules compile_rules(int i, int p) {
   CellRules out;

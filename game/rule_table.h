@@ -39,4 +39,7 @@ struct CellRules {
 // The rules of piece p in cell i. Pieces outside the catalogue move nothing.
 CellRules compile_rules(int i, int p);
 
+// The same, compiled once for every cell and piece.
+const CellRules& cell_rules(int i, int p);
+
 }  // namespace drippo
