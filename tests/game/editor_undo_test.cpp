@@ -90,6 +90,31 @@ TEST(EditorUndo, ASweepAndTheTypingInOneBoxAreOneStepEach) {
   EXPECT_FALSE(e.game.undo());
 }
 
+TEST(EditorUndo, TypingRightAfterAnUndoIsANewStepAndDropsTheRedo) {
+  Editor e;
+  e.game.edit_time("12");
+  e.game.edit_water("3");
+  ASSERT_TRUE(e.game.undo());
+  ASSERT_TRUE(e.game.can_redo());
+  e.game.edit_water("4");  // the same box as the step just undone
+  EXPECT_FALSE(e.game.can_redo());
+  ASSERT_TRUE(e.game.undo());
+  EXPECT_EQ(e.game.text_eau(), "10");
+  EXPECT_EQ(e.game.text_temps(), "12");
+}
+
+TEST(EditorUndo, PastFiveHundredStepsTheOldestGoes) {
+  Editor e;
+  // Two boxes in turn: each keystroke is a step of its own.
+  for (int step = 1; step <= 501; ++step) {
+    step % 2 == 1 ? e.game.edit_time(std::to_string(step)) : e.game.edit_water(std::to_string(step));
+  }
+  for (int k = 0; k < 500; ++k) ASSERT_TRUE(e.game.undo()) << k;
+  EXPECT_EQ(e.game.text_temps(), "1");  // as the first step left it
+  EXPECT_EQ(e.game.text_eau(), "10");
+  EXPECT_FALSE(e.game.can_undo());
+}
+
 TEST(EditorUndo, NeverCrossesALoadANewLevelOrASave) {
   Editor e;
   e.place(40);
