@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/art/art_book.h"
+#include "ui/art/picture_code.h"
 
 using drippo::ui::Art;
 using drippo::ui::ArtBook;
@@ -31,9 +32,9 @@ const char* const kArtNames[] = {
 // The distinct pictures a piece shows, in order of water state.
 std::vector<int> distinct_pictures(int piece) {
   std::vector<int> shown;
-  const int states = piece == 14 ? 16 : 8;
+  const int states = piece == drippo::piece::porte ? 2 * drippo::ui::water::powered : drippo::ui::water::powered;
   for (int w = 0; w < states; ++w) {
-    const int code = drippo::ui::shared_picture(100 * w + piece);
+    const int code = drippo::ui::shared_picture(drippo::ui::picture_code(piece, w));
     bool seen = false;
     for (int c : shown) seen = seen || c == code;
     if (!seen) shown.push_back(code);
@@ -50,14 +51,14 @@ const int kSample[5][12] = {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 400},
 
 QImage pieces_sheet(ArtBook& book) {
   const int cell_w = 66, cell_h = 72, pitch_x = 84, pitch_y = 96, name_w = 130;
-  const int board_top = 21 * pitch_y + 30;
+  const int board_top = (drippo::nb_types + 1) * pitch_y + 30;
   QImage sheet(name_w + 12 * pitch_x + 12 * 33, board_top + 5 * 72 + 20, QImage::Format_ARGB32);
   sheet.fill(QColor("#fafafa"));
   QPainter p(&sheet);
   p.setRenderHint(QPainter::Antialiasing);
   QFont font("DejaVu Sans", 9);
   p.setFont(font);
-  for (int piece = 0; piece <= 20; ++piece) {
+  for (int piece = 0; piece <= drippo::nb_types; ++piece) {
     const int y = 10 + piece * pitch_y;
     p.setPen(Qt::black);
     p.drawText(QRect(6, y, name_w - 10, cell_h), Qt::AlignVCenter | Qt::TextWordWrap,

@@ -6,6 +6,7 @@
 
 #include "ui/art/pictures.h"
 #include "ui/art/piece_painter.h"
+#include "ui/art/picture_code.h"
 
 // Outside any namespace, as Q_INIT_RESOURCE requires: a static library's
 // resources are not registered until someone asks.
@@ -46,7 +47,7 @@ ArtBook::ArtBook() { register_art_resources(); }
 
 void ArtBook::paint_piece(QPainter& painter, const QRectF& rect, int code_image) const {
   const int shown = shared_picture(code_image);
-  paint_piece_art(painter, rect, shown % 100, shown / 100);
+  paint_piece_art(painter, rect, picture_piece(shown), picture_water(shown));
 }
 
 const QPixmap& ArtBook::piece(int code_image, QSize size, qreal device_pixel_ratio) {
@@ -54,7 +55,7 @@ const QPixmap& ArtBook::piece(int code_image, QSize size, qreal device_pixel_rat
   // Keyed by the shared picture, so states that share art share the pixmap.
   return cached(
       cache_, QStringLiteral("piece %1").arg(shown), size, device_pixel_ratio,
-      [shown](QPainter& p, const QRectF& r) { paint_piece_art(p, r, shown % 100, shown / 100); });
+      [shown](QPainter& p, const QRectF& r) { paint_piece_art(p, r, picture_piece(shown), picture_water(shown)); });
 }
 
 void ArtBook::paint(QPainter& painter, const QRectF& rect, Art art) const {

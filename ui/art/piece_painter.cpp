@@ -4,57 +4,62 @@
 
 #include "ui/art/art_kit.h"
 #include "ui/art/pieces.h"
+#include "ui/art/picture_code.h"
 
 namespace drippo::ui {
 
 namespace {
 
 // Left-handed pieces are their right-handed twin seen in a mirror, and their
-// water states swap right (2) and left (4).
-int swap_sides(int w) { return (w & ~6) | ((w & 2) << 1) | ((w & 4) >> 1); }
+// water states swap the water moving right and the water moving left.
+int swap_sides(int w) {
+  const int rest = w & ~(water::moving_right | water::moving_left);
+  return rest | ((w & water::moving_right) ? water::moving_left : 0) |
+         ((w & water::moving_left) ? water::moving_right : 0);
+}
 
-void draw(QPainter& p, int piece, int w) {
+void draw(QPainter& p, int piece_code, int w) {
   using namespace pieces;
-  switch (piece) {
-    case 1:
+  switch (piece_code) {
+    case piece::plateforme:
       return flat(p, w);
-    case 2:
+    case piece::diagonale_droite:
       return diagonal_right(p, w);
-    case 3:
+    case piece::diagonale_gauche:
       return kit::mirrored(p, [&] { diagonal_right(p, swap_sides(w)); });
-    case 4:
+    case piece::coude_droit:
       return right_curve(p, w);
-    case 5:
+    case piece::coude_gauche:
       return kit::mirrored(p, [&] { right_curve(p, swap_sides(w)); });
-    case 6:
+    case piece::bifurcation:
       return junction(p);
-    case 7:
+    case piece::teleporteur:
       return teleporter(p);
-    case 8:
+    case piece::bombe:
       return bomb(p);
-    case 9:
+    case piece::embranchement_droit:
       return right_junction(p);
-    case 10:
+    case piece::embranchement_gauche:
       return kit::mirrored(p, [&] { right_junction(p); });
-    case 11:
+    case piece::tuyau_plat:
       return horizontal_pipe(p, w);
-    case 12:
+    case piece::tuyau_croisement:
       return cross_pipe(p);
-    case 13:
+    case piece::moulin:
       return mill(p, w);
-    case 14:
+    case piece::porte:
       return door(p, w);
-    case 15:
+    case piece::eponge:
       return sponge(p, w);
-    case 16:
+    case piece::bocal:
       return fish_bowl(p, w);
-    case 17:
+    case piece::pot_de_fleurs:
       return flower_pot(p, w);
-    case 18:
+    case piece::verre:
       return glass(p, w);
-    case 19:
+    case piece::chat:
       return cat(p, w);
-    case 20:
+    case piece::brique:
       return brick(p);
     default:
       return empty(p, w);

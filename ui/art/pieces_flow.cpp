@@ -5,6 +5,7 @@
 
 #include "ui/art/art_kit.h"
 #include "ui/art/pieces.h"
+#include "ui/art/picture_code.h"
 
 namespace drippo::ui::pieces {
 
@@ -17,19 +18,19 @@ constexpr qreal kTube = 10.0;
 // Water that runs in from a side and falls out of the bottom: what a drop
 // moving sideways does in an empty cell or an open door.
 void pour(QPainter& p, int w) {
-  if (w & 2) {
+  if (w & water::moving_right) {
     QPainterPath from_left(QPointF(-1, 20.5));
     from_left.cubicTo(QPointF(9, 20.5), QPointF(15.5, 24), QPointF(15.8, 37));
     water_band(p, from_left, 4.0);
     drop(p, QPointF(5, 27.5), 1.0);
   }
-  if (w & 4) {
+  if (w & water::moving_left) {
     QPainterPath from_right(QPointF(kW + 1, 20.5));
     from_right.cubicTo(QPointF(kW - 9, 20.5), QPointF(17.5, 24), QPointF(17.2, 37));
     water_band(p, from_right, 4.0);
     drop(p, QPointF(kW - 5, 27.5), 1.0);
   }
-  if (w & 1) falling_stream(p, kMidX, -1, kH + 1);
+  if (w & water::falling) falling_stream(p, kMidX, -1, kH + 1);
 }
 
 // A sheet of water running along a deck whose top is at y.
@@ -69,11 +70,11 @@ void empty(QPainter& p, int w) { pour(p, w); }
 
 void flat(QPainter& p, int w) {
   plank(p, QPointF(1.5, kDeckY + 3), QPointF(kW - 1.5, kDeckY + 3), 6);
-  if (w & 1) {
+  if (w & water::falling) {
     falling_stream(p, kMidX, -1, kDeckY - 0.5);
     splash(p, QPointF(kMidX, kDeckY - 0.3), 6.5);
   }
-  if (w & 2) running_water(p, kDeckY);
+  if (w & water::moving_right) running_water(p, kDeckY);
 }
 
 void diagonal_right(QPainter& p, int w) {
@@ -87,7 +88,7 @@ void diagonal_right(QPainter& p, int w) {
     const qreal s = (x - a.x()) / d.x();
     return a + d * s + up * (thick / 2 + lift);
   };
-  if (w & 1) {
+  if (w & water::falling) {
     const QPointF hit = face(11, 0.2);
     falling_stream(p, 11, -1, hit.y());
     QPainterPath slide(face(10, 1.6));
@@ -97,7 +98,7 @@ void diagonal_right(QPainter& p, int w) {
     splash(p, face(11, 0.4), 5.0);
     drop(p, QPointF(29.5, 32.5), 1.0);
   }
-  if (w & 4) {
+  if (w & water::moving_left) {
     // Water running left meets the slope and is thrown back to the right.
     const QPointF hit = face(24.5, 1.2);
     QPainterPath in(QPointF(kW + 1, 21.5));
@@ -116,7 +117,7 @@ void right_curve(QPainter& p, int w) {
   elbow.lineTo(QPointF(kMidX, 3));
   elbow.cubicTo(QPointF(kMidX, 12), QPointF(21.5, kPipeY), QPointF(29.5, kPipeY));
   elbow.lineTo(QPointF(kW + 1, kPipeY));
-  tube(p, elbow, kTube, tone::pipe, w & 2);
+  tube(p, elbow, kTube, tone::pipe, w & water::moving_right);
   flange(p, QPointF(kMidX, 1.4), true);
   flange(p, QPointF(kW - 1.4, kPipeY), false);
 }
@@ -144,7 +145,7 @@ void horizontal_pipe(QPainter& p, int w) {
   flange(p, QPointF(1.4, kPipeY), false);
   flange(p, QPointF(kW - 1.4, kPipeY), false);
   flange(p, QPointF(kMidX, kPipeY), false);
-  if (w & 1) {
+  if (w & water::falling) {
     // Water falling onto the pipe runs off it and is lost.
     falling_stream(p, kMidX, -1, kPipeY - kTube / 2 - 0.3);
     splash(p, QPointF(kMidX, kPipeY - kTube / 2 - 0.2), 7);
@@ -164,7 +165,7 @@ void cross_pipe(QPainter& p) {
 }
 
 void door(QPainter& p, int w) {
-  const bool open = w & 8;
+  const bool open = w & water::powered;
   const qreal hinge_y = kDeckY + 2.5;
   const qreal flap_len = kMidX - 5;
   auto flap = [&](QPointF hinge, qreal angle, bool left) {
@@ -232,14 +233,14 @@ void door(QPainter& p, int w) {
     bolt(p, QPointF(kW - 9, 6.5), 8);
   }
   if (open) {
-    pour(p, w & 7);
+    pour(p, w & water::flowing);
     return;
   }
-  if (w & 1) {
+  if (w & water::falling) {
     falling_stream(p, kMidX, -1, kDeckY - 0.5);
     splash(p, QPointF(kMidX, kDeckY - 0.3), 6.5);
   }
-  if (w & 2) running_water(p, kDeckY);
+  if (w & water::moving_right) running_water(p, kDeckY);
 }
 
 }  // namespace drippo::ui::pieces

@@ -7,6 +7,7 @@
 
 #include "ui/art/art_kit.h"
 #include "ui/art/pieces.h"
+#include "ui/art/picture_code.h"
 
 namespace drippo::ui::pieces {
 
@@ -61,7 +62,7 @@ void fish_bowl(QPainter& p, int w) {
   p.drawLine(QPointF(8.5, 11), QPointF(24.5, 11));
   p.setPen(line(QColor(255, 255, 255, 230), 1.2));
   p.drawArc(QRectF(c.x() - r + 2.2, c.y() - r + 2.2, 2 * r - 4.4, 2 * r - 4.4), 140 * 16, 50 * 16);
-  if (w & 1) {
+  if (w & water::falling) {
     falling_stream(p, kMidX + 2, -1, 16);
     splash(p, QPointF(kMidX + 2, 16), 5.5);
     p.setPen(line(QColor("#ffffff"), 0.6));
@@ -117,7 +118,7 @@ void flower_pot(QPainter& p, int w) {
   p.drawEllipse(QPointF(kMidX, 20.2), 9, 0.9);
   p.setPen(line(QColor(255, 255, 255, 110), 0.9));
   p.drawLine(QPointF(8.5, 21), QPointF(24, 21));
-  if (w & 1) {
+  if (w & water::falling) {
     falling_stream(p, 22, -1, 19.5);
     splash(p, QPointF(22, 19.7), 4.5);
     drop(p, QPointF(10, 4), 0.9);
@@ -126,7 +127,7 @@ void flower_pot(QPainter& p, int w) {
 }
 
 void glass(QPainter& p, int w) {
-  const bool filled = w & 1;
+  const bool filled = w & water::falling;
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(30, 50, 70, 45));
   p.drawEllipse(QPointF(kMidX + 1, 34), 8, 1.4);

@@ -8,6 +8,7 @@
 
 #include "ui/art/art_kit.h"
 #include "ui/art/pieces.h"
+#include "ui/art/picture_code.h"
 
 namespace drippo::ui::pieces {
 
@@ -129,7 +130,7 @@ void mill(QPainter& p, int w) {
   p.setBrush(tone::metal.mid);
   p.drawEllipse(hub, 2.6, 2.6);
   rivet(p, hub, 1.0);
-  if (w & 1) {
+  if (w & water::falling) {
     falling_stream(p, kMidX + 3, -1, 3.5);
     splash(p, QPointF(kMidX + 3, 3.5), 5.0);
     // Motion and the power the turning wheel gives its neighbours.
@@ -145,7 +146,7 @@ void mill(QPainter& p, int w) {
 }
 
 void sponge(QPainter& p, int w) {
-  const bool wet = w & 1;
+  const bool wet = w & water::falling;
   const QRectF body(4.5, 13, 24, 19);
   QLinearGradient g(body.topLeft(), body.bottomLeft());
   g.setColorAt(0, wet ? QColor("#ffd84a") : QColor("#fff07a"));
@@ -187,7 +188,7 @@ void sponge(QPainter& p, int w) {
 }
 
 void cat(QPainter& p, int w) {
-  const bool wet = w & 1;
+  const bool wet = w & water::falling;
   const QColor fur = wet ? QColor("#c98a3a") : QColor("#f7a43b");
   const QColor ink("#6b3508");
   p.setPen(Qt::NoPen);

@@ -1,11 +1,12 @@
 #include "ui/art/art_book.h"
 
+#include "ui/art/picture_code.h"
+
 namespace drippo::ui {
 
 namespace {
 
-constexpr int kPieceCount = 21;
-constexpr int kDoor = 14;
+constexpr int kPieceCount = nb_types + 1;
 
 // For each piece and water state 0..7, the picture whose art it shows. Most
 // states of the flow pieces hide water that does not show in that piece (the
@@ -39,21 +40,18 @@ constexpr int kSource[kPieceCount][8] = {
 
 int shared_picture(int code_image) {
   if (code_image < 0) return 0;
-  int piece = code_image % 100;
-  int w = code_image / 100;
+  int p = picture_piece(code_image);
+  const int w = picture_water(code_image);
   // Unknown codes show as the empty cell; only a door has the powered bit.
-  if (piece >= kPieceCount) piece = 0;
-  if (piece == kDoor) {
-    w &= 15;
-    if (w >= 8) return 100 * w + kDoor;  // the open door: every state its own
-  }
-  return kSource[piece][w & 7];
+  if (!is_valid_piece(p)) p = piece::vide;
+  if (p == piece::porte && (w & water::powered)) return picture_code(p, w);  // the open door: every state its own
+  return kSource[p][w & water::flowing];
 }
 
-int shared_water_state(int piece, int w) {
-  if (piece < 0 || w < 0) return 0;
-  if (piece >= kPieceCount) piece = 0;
-  return shared_picture(100 * w + piece) / 100;
+int shared_water_state(int piece_code, int w) {
+  if (piece_code < 0 || w < 0) return 0;
+  if (!is_valid_piece(piece_code)) piece_code = piece::vide;
+  return picture_water(shared_picture(picture_code(piece_code, w)));
 }
 
 }  // namespace drippo::ui
