@@ -23,7 +23,7 @@ const drippo::ProgramFolder& folder() {
 
 // Checks the order of the calls: settings, interval, music, captions.
 struct Target : drippo::SettingsTarget {
-  void use_settings(const drippo::Reglages& r) override {
+  void use_settings(const drippo::Settings& r) override {
     FUZZ_CHECK(step == 0);
     used = r;
     step = 1;
@@ -49,23 +49,17 @@ struct Target : drippo::SettingsTarget {
     step = 5;
   }
   int step = 0;
-  drippo::Reglages used;
+  drippo::Settings used;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
-  const drippo::Reglages r = drippo::reglages_from_bytes(bytes);
+  const drippo::Settings r = drippo::settings_from_bytes(bytes);
   FUZZ_CHECK(r.difficulte == 100 || r.difficulte == 200);
   FUZZ_CHECK(r.langue == 0 || r.langue == 1);
-  FUZZ_CHECK(drippo::reglages_from_bytes(drippo::reglages_bytes(r)) == r);
-
-  const std::array<int, 8> lefts{2160, 4440, 2160, 4440, 2160, 4440, 2160, 4440};
-  const drippo::MarkerLefts m = drippo::montrer_reglages(lefts, r);
-  for (const int left : {m.carre_bruitage, m.carre_difficulte, m.carre_langue, m.carre_ziq}) {
-    FUZZ_CHECK(left == 2040 || left == 4320);
-  }
+  FUZZ_CHECK(drippo::settings_from_bytes(drippo::settings_bytes(r)) == r);
 
   const drippo::ProgramFolder& f = folder();
   {
@@ -76,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const drippo::AppliedSettings applied = drippo::lire_reglages(f, target);
   FUZZ_CHECK(target.step == 5);
   // The disk reads only the first four slots, as the memory read uses only them.
-  FUZZ_CHECK(applied.reglages == r && !applied.error);
+  FUZZ_CHECK(applied.settings == r && !applied.error);
   return 0;
 }

@@ -20,7 +20,7 @@ using testing_support::put_file;
 using testing_support::TempFolder;
 using Bytes = std::vector<std::uint8_t>;
 
-Reglages make(std::int16_t bruitages, std::int16_t difficulte, std::int16_t langue, std::int16_t musique) {
+Settings make(std::int16_t bruitages, std::int16_t difficulte, std::int16_t langue, std::int16_t musique) {
   return {bruitages, difficulte, langue, musique};
 }
 
@@ -37,7 +37,7 @@ Bytes config(std::initializer_list<std::int16_t> values) {
 
 // Records what applying the settings asked of the window and the audio.
 struct FakeTarget : SettingsTarget {
-  void use_settings(const Reglages& r) override {
+  void use_settings(const Settings& r) override {
     used = r;
     calls.push_back("settings");
   }
@@ -49,7 +49,7 @@ struct FakeTarget : SettingsTarget {
     captions = c;
     calls.push_back("captions");
   }
-  Reglages used = make(9, 9, 9, 9);
+  Settings used = make(9, 9, 9, 9);
   Captions captions;
   std::vector<std::string> calls;
 };
@@ -69,21 +69,21 @@ TEST(Captions, EnglishForEveryLangueButZero) {
 }
 
 TEST(SettingsFile, DefaultsAreFrenchMusicAndEffectsOnNormalSpeed) {
-  EXPECT_EQ(reglages_bytes(Reglages{}), config({-1, 100, 0, -1}));
+  EXPECT_EQ(settings_bytes(Settings{}), config({-1, 100, 0, -1}));
 }
 
 TEST(SettingsFile, StoredValuesAreTakenAsTheDeclarationSays) {
   struct Case {
     const char* what;
     Bytes bytes;
-    Reglages read;
+    Settings read;
   };
   Bytes long_file = config({0, 200, 1, 0});
   long_file.resize(5000, 0x11);
   Bytes cut = config({0});
   cut.push_back(0x2C);  // one byte of difficulte's slot
   const Case cases[] = {
-      {"empty file", {}, Reglages{}},
+      {"empty file", {}, Settings{}},
       {"all zeros", config({0, 0, 0, 0}), make(0, 100, 0, 0)},
       {"1 ms tick", config({-1, 1, 0, -1}), make(-1, 100, 0, -1)},
       {"33 s tick", config({-1, 32767, 0, -1}), make(-1, 100, 0, -1)},
@@ -94,13 +94,13 @@ TEST(SettingsFile, StoredValuesAreTakenAsTheDeclarationSays) {
       {"three slots", config({0, 200, 1}), make(0, 200, 1, -1)},
       {"bytes after the fourth slot", long_file, make(0, 200, 1, 0)},
   };
-  for (const Case& c : cases) EXPECT_EQ(reglages_from_bytes(c.bytes), c.read) << c.what;
+  for (const Case& c : cases) EXPECT_EQ(settings_from_bytes(c.bytes), c.read) << c.what;
 }
 
 TEST(LireReglages, AppliesTheSettingsInOrder) {
   struct Case {
     std::optional<Bytes> file;  // none: no config.dat, which is not created
-    Reglages used;
+    Settings used;
     std::vector<std::string> calls;
     Captions captions;
   };
@@ -118,7 +118,7 @@ TEST(LireReglages, AppliesTheSettingsInOrder) {
     if (c.file) put_file(temp / "config.dat", *c.file);
     FakeTarget target;
     const AppliedSettings applied = lire_reglages(folder, target);
-    EXPECT_EQ(applied.reglages, c.used);
+    EXPECT_EQ(applied.settings, c.used);
     EXPECT_FALSE(applied.error.has_value());
     EXPECT_EQ(target.used, c.used);
     EXPECT_EQ(target.calls, c.calls);
@@ -146,7 +146,7 @@ TEST(LireReglages, AFileThatCannotBeReadGivesTheDefaultsAndSaysSo) {
     c.spoil(folder);
     FakeTarget target;
     const AppliedSettings applied = lire_reglages(folder, target);
-    EXPECT_EQ(applied.reglages, Reglages{});
+    EXPECT_EQ(applied.settings, Settings{});
     ASSERT_TRUE(applied.error.has_value());
     EXPECT_EQ(applied.error->failure, c.failure);
     EXPECT_EQ(applied.error->message(0),
@@ -155,9 +155,9 @@ TEST(LireReglages, AFileThatCannotBeReadGivesTheDefaultsAndSaysSo) {
     EXPECT_EQ(applied.error->message(1),
               "Unable to read the preferences, config.dat is not a readable file. The default settings "
               "are used.");
-    EXPECT_EQ(target.used, Reglages{});
+    EXPECT_EQ(target.used, Settings{});
     EXPECT_EQ(entries(temp.path()), std::vector<fs::path>{"config.dat"});
-    EXPECT_EQ(demarrer_stockage(folder, target), std::vector<std::string>{applied.error->message(0)});  // at start-up
+    EXPECT_EQ(start_storage(folder, target), std::vector<std::string>{applied.error->message(0)});  // at start-up
   }
 }
 
@@ -165,12 +165,12 @@ TEST(EcrireReglages, WritesWhatTheNextReadBringsBack) {
   TempFolder temp;
   const ProgramFolder folder(temp.path());
   put_file(folder.config(), config({-1, 100, 0, -1}));
-  const Reglages chosen = make(0, 200, 1, -1);
+  const Settings chosen = make(0, 200, 1, -1);
   EXPECT_EQ(ecrire_reglages(folder, chosen), std::nullopt);
-  EXPECT_EQ(file_bytes(temp / "config.dat"), reglages_bytes(chosen));
+  EXPECT_EQ(file_bytes(temp / "config.dat"), settings_bytes(chosen));
   EXPECT_EQ(entries(temp.path()), std::vector<fs::path>{"config.dat"});
   FakeTarget target;
-  EXPECT_EQ(lire_reglages(folder, target).reglages, chosen);
+  EXPECT_EQ(lire_reglages(folder, target).settings, chosen);
 }
 
 TEST(EcrireReglages, AFailureSaysSoInTheLanguageAndKeepsWhatWasThere) {
@@ -200,7 +200,7 @@ TEST(EcrireReglages, AFailureSaysSoInTheLanguageAndKeepsWhatWasThere) {
       if (fs::is_directory(folder.config())) {
         EXPECT_TRUE(reread.error.has_value());
       } else {
-        EXPECT_EQ(reread.reglages, make(0, 200, 0, 0));
+        EXPECT_EQ(reread.settings, make(0, 200, 0, 0));
       }
       fs::permissions(folder.config(), fs::perms::owner_all);
     }
@@ -214,28 +214,13 @@ TEST(DemarrerStockage, CreatesTheFoldersAndTellsWhatWentWrongInTheLanguageRead) 
     put_file(folder.sta(), {1});  // a file where the scores folder should be
     put_file(folder.config(), config({-1, 100, langue, -1}));
     FakeTarget target;
-    const auto lines = demarrer_stockage(folder, target);
+    const auto lines = start_storage(folder, target);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], FolderError{folder.sta()}.message(langue));
     EXPECT_EQ(target.used.langue, langue);
     EXPECT_EQ(file_bytes(folder.sta()), Bytes{1});
     EXPECT_TRUE(fs::is_directory(folder.tab()));
   }
-}
-
-TEST(MontrerReglages, EachMarkerSits120LeftOfItsChosenButton) {
-  // Lefts apart enough that a wrong button shows.
-  const std::array<int, 8> lefts{1000, 2000, 3000, 4000, 5000, 6000, 7000, 8000};
-  struct Case {
-    Reglages r;
-    MarkerLefts markers;  // bruitage, difficulte, langue, ziq
-  };
-  const Case cases[] = {
-      {make(-1, 100, 0, -1), {4880, 6880, 1880, 2880}},
-      {make(0, 200, 1, 0), {5880, 7880, 880, 3880}},
-      {make(5, 150, 2, 7), {5880, 7880, 880, 3880}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(montrer_reglages(lefts, c.r), c.markers);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, EveryTextFitsItsBoxInBothLanguagesAtEverySize) {
 
   for (std::int16_t langue : {0, 1}) {
     const std::string language = langue == 0 ? "French" : "English";
-    Reglages r = window_->settings();
+    Settings r = window_->settings();
     r.langue = langue;
     window_->set_live_settings(r);
     window_->show_captions(textes_de_langue(langue));

@@ -19,7 +19,7 @@ using drippo::testing_support::TempFolder;
 // What reading config.dat back applied, in order.
 class RecordingSettings : public SettingsTarget {
  public:
-  void use_settings(const Reglages& r) override {
+  void use_settings(const Settings& r) override {
     calls.push_back("use_settings");
     used = r;
   }
@@ -33,7 +33,7 @@ class RecordingSettings : public SettingsTarget {
   }
 
   std::vector<std::string> calls;
-  Reglages used;
+  Settings used;
   Captions captions;
 };
 
@@ -48,8 +48,8 @@ class RecordingQuestions : public Questions {
   QStringList told;
 };
 
-Reglages settings(std::int16_t bruitages, std::int16_t difficulte, std::int16_t langue, std::int16_t musique) {
-  Reglages r;
+Settings settings(std::int16_t bruitages, std::int16_t difficulte, std::int16_t langue, std::int16_t musique) {
+  Settings r;
   r.bruitages = bruitages;
   r.difficulte = difficulte;
   r.langue = langue;
@@ -63,10 +63,10 @@ using Framed = std::array<int, 4>;
 
 class OptionsDialogTest : public ::testing::Test {
  protected:
-  std::unique_ptr<OptionsDialog> open(const Reglages& r, double zoom = 1.0) {
+  std::unique_ptr<OptionsDialog> open(const Settings& r, double zoom = 1.0) {
     // Reads config.dat back as the main window does.
     auto d = std::make_unique<OptionsDialog>(OptionsDialog::Host{
-        folder_, questions_, r, [this](const Reglages& x) { live_.push_back(x); },
+        folder_, questions_, r, [this](const Settings& x) { live_.push_back(x); },
         [this] { lire_reglages(folder_, settings_); }, zoom});
     d->show();
     return d;
@@ -91,7 +91,7 @@ class OptionsDialogTest : public ::testing::Test {
     }
     return out;
   }
-  void store(const Reglages& r) { put_file(folder_.config(), reglages_bytes(r)); }
+  void store(const Settings& r) { put_file(folder_.config(), settings_bytes(r)); }
   // The 16-bit integers of config.dat's four slots.
   std::vector<int> stored() const {
     const auto bytes = file_bytes(folder_.config());
@@ -107,17 +107,17 @@ class OptionsDialogTest : public ::testing::Test {
   ProgramFolder folder_{temp_.path()};
   RecordingQuestions questions_;
   RecordingSettings settings_;
-  std::vector<Reglages> live_;
+  std::vector<Settings> live_;
 };
 
-const Reglages defaults = settings(-1, 100, 0, -1);
-const Reglages all_other = settings(0, 200, 1, 0);
+const Settings defaults = settings(-1, 100, 0, -1);
+const Settings all_other = settings(0, 200, 1, 0);
 
 TEST_F(OptionsDialogTest, EachChoiceSetsItsSettingAtOnceAndMovesOnlyItsMarker) {
   auto d = open(defaults);
   Framed expected{1, 2, 4, 6};  // English is on the left of the language row
   EXPECT_EQ(framed(*d), expected);
-  const std::pair<int, Reglages> presses[] = {
+  const std::pair<int, Settings> presses[] = {
       {0, settings(-1, 100, 1, -1)}, {3, settings(-1, 100, 1, 0)}, {5, settings(0, 100, 1, 0)},
       {7, all_other},                {1, settings(0, 200, 0, 0)},  {2, settings(0, 200, 0, -1)},
       {4, settings(-1, 200, 0, -1)}, {6, defaults},                {6, defaults},  // again: no toggle
@@ -125,7 +125,7 @@ TEST_F(OptionsDialogTest, EachChoiceSetsItsSettingAtOnceAndMovesOnlyItsMarker) {
   for (const auto& [choice, after] : presses) {
     press(*d, choice);
     expected[static_cast<std::size_t>(choice / 2)] = choice;
-    EXPECT_EQ(d->reglages(), after) << choice;
+    EXPECT_EQ(d->settings(), after) << choice;
     EXPECT_EQ(live_.back(), after) << choice;
     EXPECT_EQ(framed(*d), expected) << choice;
   }
@@ -148,7 +148,7 @@ TEST_F(OptionsDialogTest, MarkersStartBesideTheGamesSettingsAtTheWindowsZoom) {
 TEST_F(OptionsDialogTest, DefaultSetsFrenchMusicEffectsAndNormalButWritesNothing) {
   auto d = open(all_other);
   press(*d, "Command11");
-  EXPECT_EQ(d->reglages(), defaults);
+  EXPECT_EQ(d->settings(), defaults);
   ASSERT_EQ(live_.size(), 1u);
   EXPECT_EQ(live_.back(), defaults);
   EXPECT_EQ(framed(*d), (Framed{1, 2, 4, 6}));
@@ -239,7 +239,7 @@ TEST_F(OptionsDialogTest, ASettingsFileThatCannotBeWrittenIsReportedInTheLanguag
   EXPECT_EQ(questions_.told, QStringList{QString::fromUtf8(
                                  "Impossible de sauver la configuration, le fichier config.dat doit être en lecture seul.")});
   EXPECT_TRUE(std::filesystem::is_directory(folder_.config()));
-  EXPECT_EQ(settings_.used, Reglages{});
+  EXPECT_EQ(settings_.used, Settings{});
   EXPECT_EQ(again->result(), QDialog::Accepted);
 }
 

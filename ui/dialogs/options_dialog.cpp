@@ -21,37 +21,46 @@ constexpr std::array<int, 4> row_tops{840, 1920, 3000, 4080};
 constexpr int choice_width = 1095;
 constexpr int choice_height = 735;
 
-constexpr std::array<int, 8> command1_lefts{2160, 4440, 2160, 4440, 2160, 4440, 2160, 4440};
-
 constexpr TwipRect choice_rect(int index) {
   return {column_lefts[static_cast<std::size_t>(index % 2)], row_tops[static_cast<std::size_t>(index / 2)],
           choice_width, choice_height};
 }
 
-// A marker is 120 twips larger than a choice button on every side.
+// A marker frames its button 120 twips out on every side.
 constexpr int marker_margin = 120;
-constexpr TwipRect marker_rect(int left, int row) {
-  return {left, row_tops[static_cast<std::size_t>(row)] - marker_margin, choice_width + 2 * marker_margin,
-          choice_height + 2 * marker_margin};
+constexpr TwipRect marker_rect(int button) {
+  const TwipRect b = choice_rect(button);
+  return {b.left - marker_margin, b.top - marker_margin, b.width + 2 * marker_margin, b.height + 2 * marker_margin};
 }
 
-// What each choice button sets: a setting and the index of its value in the
-// declaration (0 is what the left button of its row sets, except that the
-// language row has English on the left).
+// What each choice button sets: a setting and which of its two declared
+// choices (the language row has English on the left). Read both ways: a
+// press sets the value, and a marker shows the button of the value.
 struct Choice {
-  Reglage reglage;
-  std::size_t value;
+  Setting setting;
+  std::size_t choice;
 };
 constexpr std::array<Choice, 8> choices{{
-    {Reglage::langue, 1},
-    {Reglage::langue, 0},
-    {Reglage::musique, 0},
-    {Reglage::musique, 1},
-    {Reglage::bruitages, 0},
-    {Reglage::bruitages, 1},
-    {Reglage::difficulte, 0},
-    {Reglage::difficulte, 1},
+    {Setting::langue, 1},
+    {Setting::langue, 0},
+    {Setting::musique, 0},
+    {Setting::musique, 1},
+    {Setting::bruitages, 0},
+    {Setting::bruitages, 1},
+    {Setting::difficulte, 0},
+    {Setting::difficulte, 1},
 }};
+
+// The button beside which a value's marker stands. A value no button sets
+// counts as the second choice: anything but 100 is easy, anything but -1
+// is off, anything but 0 is English.
+int button_showing(Setting s, std::int16_t value) {
+  const std::size_t shown = value == declaration(s).choices[0] ? 0 : 1;
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    if (choices[i].setting == s && choices[i].choice == shown) return static_cast<int>(i);
+  }
+  return 0;
+}
 
 struct Caption {
   const char* name;
@@ -110,7 +119,7 @@ class FlagButton : public QPushButton {
 OptionsDialog::OptionsDialog(Host host, QWidget* parent)
     : QDialog(parent),
       host_(std::move(host)),
-      reglages_(host_.reglages),
+      settings_(host_.settings),
       ramp_style_(ramp_style_for(QRandomGenerator::global()->generateDouble())) {
   setObjectName("Form4");
   setWindowTitle(QString());
@@ -119,10 +128,11 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
   setFixedSize(zoom.rect(dialog_size).size());
   auto at = [&](QWidget* w, const TwipRect& r) { w->setGeometry(zoom.rect(r)); };
 
-  const char* carre_names[] = {"carre_bruitage", "carre_difficulte", "carre_langue", "carre_ziq"};
-  for (std::size_t k = 0; k < carres_.size(); ++k) {
-    carres_[k] = new Marker(this);
-    carres_[k]->setObjectName(carre_names[k]);
+  // In the order of the settings.
+  const char* marker_names[] = {"carre_bruitage", "carre_difficulte", "carre_langue", "carre_ziq"};
+  for (std::size_t k = 0; k < markers_.size(); ++k) {
+    markers_[k] = new Marker(this);
+    markers_[k]->setObjectName(marker_names[k]);
   }
 
   QFont title_font = arial_font();
@@ -176,7 +186,7 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
   connect(button("Command10", 2160, "Cancel"), &QPushButton::clicked, this, &OptionsDialog::reject);
   connect(button("Command9", 3960, "OK"), &QPushButton::clicked, this, &OptionsDialog::on_ok);
 
-  const std::int16_t langue = reglages_.langue;
+  const std::int16_t langue = settings_.langue;
   if (langue == 0 || langue == 1) {
     for (const Caption& c : captions) {
       QWidget* w = findChild<QWidget*>(c.name);
@@ -208,19 +218,19 @@ void OptionsDialog::paintEvent(QPaintEvent*) {
 
 void OptionsDialog::choose(int index) {
   const Choice& c = choices[static_cast<std::size_t>(index)];
-  reglages_.set(c.reglage, declaration(c.reglage).valeurs[c.value]);
-  if (host_.set_live) host_.set_live(reglages_);
+  settings_.set(c.setting, declaration(c.setting).choices[c.choice]);
+  if (host_.set_live) host_.set_live(settings_);
   montrer_reglages();
 }
 
 void OptionsDialog::set_defaults() {
-  reglages_ = Reglages{};  // whose members start at the declared defaults
-  if (host_.set_live) host_.set_live(reglages_);
+  settings_ = Settings{};  // whose members start at the declared defaults
+  if (host_.set_live) host_.set_live(settings_);
   montrer_reglages();
 }
 
 void OptionsDialog::on_ok() {
-  if (const auto failure = ecrire_reglages(host_.folder, reglages_)) {
+  if (const auto failure = ecrire_reglages(host_.folder, settings_)) {
     host_.questions.tell(this, QString::fromStdString(*failure));
   }
   if (host_.reread_and_apply) host_.reread_and_apply();
@@ -233,13 +243,11 @@ void OptionsDialog::reject() {
 }
 
 void OptionsDialog::montrer_reglages() {
-  markers_ = drippo::montrer_reglages(command1_lefts, reglages_);
   const Zoom zoom(host_.zoom);
-  // Rows from the top: language, music, effects, difficulty.
-  carres_[0]->setGeometry(zoom.rect(marker_rect(markers_.carre_bruitage, 2)));
-  carres_[1]->setGeometry(zoom.rect(marker_rect(markers_.carre_difficulte, 3)));
-  carres_[2]->setGeometry(zoom.rect(marker_rect(markers_.carre_langue, 0)));
-  carres_[3]->setGeometry(zoom.rect(marker_rect(markers_.carre_ziq, 1)));
+  for (std::size_t k = 0; k < markers_.size(); ++k) {
+    const auto setting = static_cast<Setting>(k);
+    markers_[k]->setGeometry(zoom.rect(marker_rect(button_showing(setting, settings_.value(setting)))));
+  }
 }
 
 }  // namespace drippo::ui

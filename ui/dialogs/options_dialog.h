@@ -27,12 +27,12 @@ class OptionsDialog : public QDialog {
     ProgramFolder folder;  // where config.dat is written
     Questions& questions;  // tells a failure to write it
     // The game's settings as the dialog opens.
-    Reglages reglages;
+    Settings settings;
     // Every choice and Default: the game's settings take the new values at
     // once where they are read as the game goes (language of messages,
     // effects, music flag, difficulty), leaving the water timer, the music
     // playing and the captions as they are until config.dat is read back.
-    std::function<void(const Reglages&)> set_live;
+    std::function<void(const Settings&)> set_live;
     // OK after writing, and Cancel: lire_reglages, which applies config.dat
     // whole (settings, water timer, music, captions).
     std::function<void()> reread_and_apply;
@@ -42,9 +42,7 @@ class OptionsDialog : public QDialog {
   explicit OptionsDialog(Host host, QWidget* parent = nullptr);
 
   // The settings as the dialog's choices left them.
-  const Reglages& reglages() const { return reglages_; }
-  // Where the four markers stand, in twips.
-  const MarkerLefts& marker_lefts() const { return markers_; }
+  const Settings& settings() const { return settings_; }
   RampStyle ramp_style() const { return ramp_style_; }
 
   // Cancel, Escape and the window's close box: the stored settings come back
@@ -61,11 +59,10 @@ class OptionsDialog : public QDialog {
   void montrer_reglages();
 
   Host host_;
-  Reglages reglages_;
-  MarkerLefts markers_;
+  Settings settings_;
   RampStyle ramp_style_;
   std::vector<RampBand> ramp_;
-  std::array<QWidget*, 4> carres_{};  // carre_bruitage, carre_difficulte, carre_langue, carre_ziq
+  std::array<QWidget*, 4> markers_{};  // by Setting
 };
 
 }  // namespace drippo::ui

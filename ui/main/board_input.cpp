@@ -25,7 +25,7 @@ void MainWindow::on_cell_pressed(int cell, Qt::MouseButton button) {
 
 void MainWindow::on_palette_pressed(int piece) {
   if (game_->palette_mouse_down(piece)) {
-    PaletteWidget* from = piece >= 16 && piece <= 19 ? editor_palette_ : palette_;
+    PaletteWidget* from = is_editor_only(piece) ? editor_palette_ : palette_;
     drag_->begin(piece, from->mapToGlobal(from->picture_center(piece)));
   }
   palette_->update();

@@ -5,14 +5,11 @@
 #include <QPaintEvent>
 
 #include "ui/main/twips.h"
+#include "ui/main/window_layout.h"
 
 namespace drippo::ui {
 
 namespace {
-// A cell, in twips.
-constexpr double cell_width_twips = 495;
-constexpr double cell_height_twips = 540;
-
 // The index k whose [edge(k), edge(k + 1)) holds pixel x; edges are rounded,
 // so the first guess may be one off.
 template <class Edge>
@@ -31,8 +28,8 @@ BoardWidget::BoardWidget(const Game& game, ArtBook& art, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double BoardWidget::cell_width() const { return cell_width_twips / twips_per_pixel * zoom_; }
-double BoardWidget::cell_height() const { return cell_height_twips / twips_per_pixel * zoom_; }
+double BoardWidget::cell_width() const { return layout::cell_width / twips_per_pixel * zoom_; }
+double BoardWidget::cell_height() const { return layout::cell_height / twips_per_pixel * zoom_; }
 int BoardWidget::column_edge(int k) const { return qRound(k * cell_width()); }
 int BoardWidget::row_edge(int k) const { return qRound(k * cell_height()); }
 

@@ -19,7 +19,7 @@ class BoardWidget : public QWidget {
   QPoint cell_center(int i) const { return cell_rect(i).center(); }
 
   void repaint_cell(int i) { update(cell_rect(i)); }
-  // The window's zoom: a cell is 495 x 540 twips.
+  // The window's zoom: a cell is layout::cell_width x cell_height twips.
   void set_zoom(double zoom) { zoom_ = zoom; }
 
  signals:

@@ -52,10 +52,7 @@ Target target_at(MainWindow& w, QPoint global_pos) {
     const int piece = palette->piece_at(palette->mapFromGlobal(global_pos));
     if (piece >= 0) return {Over::Palette, piece};
   }
-  const QWidget* under = w.childAt(w.mapFromGlobal(global_pos));
-  if (under != nullptr && (under->objectName() == "Image1" || under->objectName() == "Image2")) {
-    return {Over::Background, -1};
-  }
+  if (w.is_background(w.childAt(w.mapFromGlobal(global_pos)))) return {Over::Background, -1};
   return {};
 }
 

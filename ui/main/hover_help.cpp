@@ -14,33 +14,51 @@ namespace drippo::ui {
 namespace {
 
 struct Description {
-  const char* name;
+  const QWidget* button;
   const char* french;
   const char* english;
 };
 
-// The side panel's line for each button.
-constexpr Description descriptions[] = {
-    {"Command1", "Résoudre un tableau.", "Play a level."},
-    {"Command2", "Editeur de tableaux.", "Edit a level."},
-    {"Command3", "Sauver un tableau.", "Save level."},
-    {"Command4", "Charger un tableau.", "Load level."},
-    {"Command7", "Options.", "Settings."},
-    {"Command8", "Aides de jeu.", "Help."},
-};
-
 }  // namespace
 
-void MainWindow::describe_button(QWidget* button) {
-  const QString name = button->objectName();
+bool MainWindow::describe_button(QWidget* button) {
+  // The side panel's line for each button.
+  const Description descriptions[] = {
+      {play_button_, "Résoudre un tableau.", "Play a level."},
+      {new_level_button_, "Editeur de tableaux.", "Edit a level."},
+      {save_button_, "Sauver un tableau.", "Save level."},
+      {load_for_edit_button_, "Charger un tableau.", "Load level."},
+      {options_button_, "Options.", "Settings."},
+      {help_button_, "Aides de jeu.", "Help."},
+  };
   for (const Description& d : descriptions) {
-    if (name != d.name) continue;
-    if (game_->langue() == 0) label_bouton_->show_text(QString::fromUtf8(d.french));
-    else if (game_->langue() == 1) label_bouton_->show_text(QString::fromUtf8(d.english));
+    if (button != d.button) continue;
+    if (game_->langue() == 0) hover_text_label_->show_text(QString::fromUtf8(d.french));
+    else if (game_->langue() == 1) hover_text_label_->show_text(QString::fromUtf8(d.english));
     // The play and options buttons also put the pointer back to normal.
-    if (name == "Command1" || name == "Command7") setCursor(Qt::ArrowCursor);
+    if (button == play_button_ || button == options_button_) setCursor(Qt::ArrowCursor);
     button->setFocus(Qt::MouseFocusReason);
+    return true;
   }
+  return false;
+}
+
+void MainWindow::describe_hovered(QWidget* widget) {
+  if (describe_button(widget)) return;
+  if (widget == restart_picture_) {
+    if (game_->langue() == 0) game_->show_message("Recommencer.");
+    else if (game_->langue() == 1) game_->show_message("Restart this level.");
+  } else if (widget == title_label_) {
+    hover_text_label_->show_text("PAUSE!");
+  } else if (widget == side_panel_picture_) {
+    hover_text_label_->show_text({});
+    setCursor(Qt::ArrowCursor);
+    if (drag_->active()) game_->drag_over_background();
+  }
+}
+
+bool MainWindow::is_background(const QWidget* widget) const {
+  return widget != nullptr && (widget == side_panel_picture_ || widget == palette_strip_picture_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -56,21 +74,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  const QString name = widget->objectName();
   if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
-    if (name.startsWith("Command")) {
-      describe_button(widget);
-    } else if (name == "command5") {
-      if (game_->langue() == 0) game_->show_message("Recommencer.");
-      else if (game_->langue() == 1) game_->show_message("Restart this level.");
-    } else if (name == "Label19") {
-      label_bouton_->show_text("PAUSE!");
-    } else if (name == "Image1") {
-      label_bouton_->show_text({});
-      setCursor(Qt::ArrowCursor);
-      if (drag_->active()) game_->drag_over_background();
-    }
-  } else if (event->type() == QEvent::MouseButtonRelease && name == "Label19") {
+    describe_hovered(widget);
+  } else if (event->type() == QEvent::MouseButtonRelease && widget == title_label_) {
     if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) on_title_clicked();
   }
   return QWidget::eventFilter(watched, event);

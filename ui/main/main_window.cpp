@@ -32,7 +32,7 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
-      envelope_(picture1.width, picture1.height, envelope.width, envelope.height) {
+      envelope_(board_area.width, board_area.height, envelope.width, envelope.height) {
   setObjectName("Form1");
   setWindowTitle("Drippo");
   view_ = std::make_unique<WindowView>(*this, services_.audio);
@@ -53,7 +53,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
   // Start-up: the folders, then the settings, read and applied.
   settings_target_ = std::make_unique<WindowSettings>(*this);
-  const std::vector<std::string> problems = demarrer_stockage(folder(), *settings_target_);
+  const std::vector<std::string> problems = start_storage(folder(), *settings_target_);
   if (!problems.empty()) {
     QTimer::singleShot(0, this, [this, problems] {
       for (const std::string& line : problems) questions().tell(this, QString::fromStdString(line));
@@ -73,7 +73,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
 
 MainWindow::~MainWindow() {
   // Nothing may reach the view while the widgets go away.
-  for (QTimer* t : {timer_eau_, timer_rebour_, timer_enveloppe_, timer_ziq_}) t->stop();
+  for (QTimer* t : {water_timer_, countdown_timer_, envelope_timer_, music_timer_}) t->stop();
 }
 
 void MainWindow::set_dialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : standard_dialogs_.get(); }
@@ -111,7 +111,7 @@ void MainWindow::relayout() {
   stage_->setGeometry(QRect(QPoint((width() - stage.width()) / 2, (height() - stage.height()) / 2), stage));
   board_->set_zoom(zoom_.factor());
   for (const Placed& p : placed_) lay_out(p.widget, p.where, p.font_px);
-  enveloppe_->setGeometry(zoom_.rect({envelope_.left(), envelope_.top(), envelope.width, envelope.height}));
+  envelope_picture_->setGeometry(zoom_.rect({envelope_.left(), envelope_.top(), envelope.width, envelope.height}));
 }
 
 void MainWindow::lay_out(QWidget* widget, const TwipRect& where, double font_px) {
@@ -127,7 +127,7 @@ void MainWindow::lay_out(QWidget* widget, const TwipRect& where, double font_px)
 }
 
 void MainWindow::connect_stock_box(int piece) {
-  QLineEdit* box = nombre_type_[static_cast<std::size_t>(piece)];
+  QLineEdit* box = stock_boxes_[static_cast<std::size_t>(piece)];
   connect(box, &QLineEdit::textEdited, this,
           [this, piece](const QString& t) { game_->edit_stock(piece, t.toStdString()); });
 }
@@ -158,20 +158,20 @@ void MainWindow::build_timers() {
     t->setInterval(interval);
     return t;
   };
-  timer_ziq_ = make("timer_ziq", 1000);
-  timer_enveloppe_ = make("timer_enveloppe", 100);
-  timer_rebour_ = make("timer_rebour", 1000);
-  timer_eau_ = make("timer_eau", game_->difficulte());
-  connect(timer_eau_, &QTimer::timeout, this, [this] { game_->timer_eau_Timer(); });
-  connect(timer_rebour_, &QTimer::timeout, this, [this] { game_->timer_rebour_Timer(); });
-  connect(timer_enveloppe_, &QTimer::timeout, this, &MainWindow::on_envelope_tick);
-  connect(timer_ziq_, &QTimer::timeout, this, &MainWindow::on_music_tick);
-  timer_ziq_->start();
-  timer_enveloppe_->start();
+  music_timer_ = make("timer_ziq", 1000);
+  envelope_timer_ = make("timer_enveloppe", 100);
+  countdown_timer_ = make("timer_rebour", 1000);
+  water_timer_ = make("timer_eau", game_->difficulte());
+  connect(water_timer_, &QTimer::timeout, this, [this] { game_->timer_eau_Timer(); });
+  connect(countdown_timer_, &QTimer::timeout, this, [this] { game_->timer_rebour_Timer(); });
+  connect(envelope_timer_, &QTimer::timeout, this, &MainWindow::on_envelope_tick);
+  connect(music_timer_, &QTimer::timeout, this, &MainWindow::on_music_tick);
+  music_timer_->start();
+  envelope_timer_->start();
 }
 
-void MainWindow::set_live_settings(const Reglages& r) {
-  reglages_ = r;
+void MainWindow::set_live_settings(const Settings& r) {
+  settings_ = r;
   game_->set_langue(r.langue);
   game_->set_bruitages(r.bruitages == -1);
   game_->set_difficulte(r.difficulte);
@@ -180,12 +180,12 @@ void MainWindow::set_live_settings(const Reglages& r) {
 
 void MainWindow::reread_settings() { lire_reglages(folder(), *settings_target_); }
 
-void MainWindow::set_water_interval(int ms) { timer_eau_->setInterval(ms); }
+void MainWindow::set_water_interval(int ms) { water_timer_->setInterval(ms); }
 
 void MainWindow::show_captions(const Captions& c) {
-  label8_->show_text(QString::fromStdString(c.label8));
-  label9_->show_text(QString::fromStdString(c.label9));
-  label10_->show_text(QString::fromStdString(c.label10));
+  time_caption_->show_text(QString::fromStdString(c.label8));
+  water_caption_->show_text(QString::fromStdString(c.label9));
+  score_caption_->show_text(QString::fromStdString(c.label10));
   game_->set_accueil(c.accueil);
 }
 
@@ -194,76 +194,77 @@ void MainWindow::next_track() { services_.audio.next_track(); }
 void MainWindow::show_text(Field field, const std::string& text) {
   switch (field) {
     case Field::Message:
-      if (comment_) show_message(qs(text));
+      if (message_label_) show_message(qs(text));
       break;
     case Field::Time:
-      if (text_temps_) text_temps_->setText(qs(text));
+      if (time_box_) time_box_->setText(qs(text));
       break;
     case Field::Water:
-      if (text_eau_) text_eau_->setText(qs(text));
+      if (water_box_) water_box_->setText(qs(text));
       break;
     case Field::Score:
-      if (texte_score_) texte_score_->setText(qs(text));
+      if (score_box_) score_box_->setText(qs(text));
       break;
     case Field::Title: setWindowTitle(shown_file_name(text)); break;  // the file name's bytes, readable
     case Field::Welcome:
       // The welcome text separates its lines with carriage returns.
-      if (accueil_) accueil_->show_text(qs(text).replace('\r', '\n'));
+      if (welcome_label_) welcome_label_->show_text(qs(text).replace('\r', '\n'));
       break;
   }
 }
 
 void MainWindow::show_stock(int piece, const std::string& text) {
-  if (piece < 1 || piece > nb_types || nombre_type_.empty()) return;
-  if (QLineEdit* box = nombre_type_[static_cast<std::size_t>(piece)]) box->setText(qs(text));
+  if (piece < 1 || piece > nb_types || stock_boxes_.empty()) return;
+  if (QLineEdit* box = stock_boxes_[static_cast<std::size_t>(piece)]) box->setText(qs(text));
 }
 
 void MainWindow::show_explosion(int cell) {
   // Three cells across, from the bomb's upper-left neighbour.
-  const TwipRect where{(cell % nb_colonnes) * 495 - 495, (cell / nb_colonnes) * 540 - 540, 1485, 1620};
-  expl_->setGeometry(zoom_.rect(where));
-  expl_->raise();
-  expl_->show();
+  const TwipRect where{(cell % nb_colonnes - 1) * cell_width, (cell / nb_colonnes - 1) * cell_height, 3 * cell_width,
+                       3 * cell_height};
+  explosion_picture_->setGeometry(zoom_.rect(where));
+  explosion_picture_->raise();
+  explosion_picture_->show();
 }
 
-void MainWindow::hide_explosion() { expl_->hide(); }
+void MainWindow::hide_explosion() { explosion_picture_->hide(); }
 
 void MainWindow::sync_from_game() {
-  if (!board_ || !outils_ || nombre_type_.empty()) return;
+  if (!board_ || !editor_panel_ || stock_boxes_.empty()) return;
   const Game& g = *game_;
-  image3_->setVisible(g.image3_shown());
-  image4_->setVisible(g.side_pictures_shown());
-  image5_->setVisible(g.side_pictures_shown());
-  accueil_->setVisible(g.accueil_shown());
+  welcome_picture_->setVisible(g.image3_shown());
+  welcome_left_picture_->setVisible(g.side_pictures_shown());
+  welcome_right_picture_->setVisible(g.side_pictures_shown());
+  welcome_label_->setVisible(g.accueil_shown());
   // Only the congratulation shows the welcome text without its side pictures.
   const bool congratulation = g.accueil_shown() && !g.side_pictures_shown();
   if (congratulation != congratulation_shown_) show_welcome_or_congratulation(congratulation);
-  enveloppe_->setVisible(g.envelope_shown());
+  envelope_picture_->setVisible(g.envelope_shown());
   if (g.envelope_starts() != envelope_starts_seen_) {
     envelope_starts_seen_ = g.envelope_starts();
     envelope_.start();
     relayout();
   }
-  enveloppe_->raise();
-  labelpause_->setVisible(g.en_pause());
+  envelope_picture_->raise();
+  pause_label_->setVisible(g.en_pause());
   if (cells_shown_ != g.cells_shown()) {
     cells_shown_ = g.cells_shown();
     board_->update();
   }
-  bubble_->setVisible(g.playing_set_shown());
-  comment_->setVisible(g.playing_set_shown());
-  command5_->setVisible(g.playing_set_shown());
-  outils_->setVisible(g.editing_set_shown());
-  command3_->setEnabled(g.mode_edition());
-  command4_->setEnabled(g.mode_edition());
+  speech_bubble_->setVisible(g.playing_set_shown());
+  message_label_->setVisible(g.playing_set_shown());
+  restart_picture_->setVisible(g.playing_set_shown());
+  editor_panel_->setVisible(g.editing_set_shown());
+  save_button_->setEnabled(g.mode_edition());
+  load_for_edit_button_->setEnabled(g.mode_edition());
   for (int t = 1; t <= nb_types; ++t) {
-    if (QLineEdit* box = nombre_type_[static_cast<std::size_t>(t)]) box->setReadOnly(g.fields_locked());
+    if (QLineEdit* box = stock_boxes_[static_cast<std::size_t>(t)]) box->setReadOnly(g.fields_locked());
   }
-  text_temps_->setReadOnly(g.fields_locked());
-  text_eau_->setReadOnly(g.fields_locked());
+  time_box_->setReadOnly(g.fields_locked());
+  water_box_->setReadOnly(g.fields_locked());
   if (time_red_ != g.time_is_red()) {
     time_red_ = g.time_is_red();
-    text_temps_->setStyleSheet(QString("QLineEdit { background: white; border: 1px solid #5b6b80; color: %1; }")
+    time_box_->setStyleSheet(QString("QLineEdit { background: white; border: 1px solid #5b6b80; color: %1; }")
                                    .arg(time_red_ ? "#ff0000" : "#000000"));
   }
   palette_->update();
@@ -275,13 +276,13 @@ void MainWindow::sync_timers() {
     if (enabled && !timer->isActive()) timer->start();
     if (!enabled && timer->isActive()) timer->stop();
   };
-  follow(timer_eau_, game_->timer_eau_enabled());
-  follow(timer_rebour_, game_->timer_rebour_enabled());
+  follow(water_timer_, game_->timer_eau_enabled());
+  follow(countdown_timer_, game_->timer_rebour_enabled());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Closing ends the program at once: nothing is asked and nothing saved.
-  for (QTimer* t : {timer_eau_, timer_rebour_, timer_enveloppe_, timer_ziq_}) t->stop();
+  for (QTimer* t : {water_timer_, countdown_timer_, envelope_timer_, music_timer_}) t->stop();
   event->accept();
 }
 

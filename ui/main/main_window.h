@@ -59,6 +59,9 @@ class MainWindow : public QWidget {
   BoardWidget& board() { return *board_; }
   PaletteWidget& palette() { return *palette_; }
   PaletteWidget& editor_palette() { return *editor_palette_; }
+  // The side panel's and the palette strip's own pictures: a piece dropped
+  // there goes back to its stock.
+  bool is_background(const QWidget* widget) const;
 
   // Loads a level of the levels folder as the game's mode says; on failure
   // the player is told why and the board stays as it was. The name is the
@@ -67,8 +70,8 @@ class MainWindow : public QWidget {
 
   // Settings, as the settings file gives them and the options dialog
   // changes them.
-  const Reglages& settings() const { return reglages_; }
-  void set_live_settings(const Reglages& r);  // the game reads them at once
+  const Settings& settings() const { return settings_; }
+  void set_live_settings(const Settings& r);  // the game reads them at once
   void reread_settings();                      // from config.dat, applied whole
   void set_water_interval(int ms);
   void show_captions(const Captions& captions);
@@ -131,14 +134,16 @@ class MainWindow : public QWidget {
   void on_mouse_released(QPoint global_pos, Qt::MouseButton button);
   void on_drag_moved(QPoint global_pos);
 
-  // Hover help.
-  void describe_button(QWidget* button);
+  // Hover help. False when the widget is not a button of the side panel or
+  // the editor panel.
+  bool describe_button(QWidget* button);
+  void describe_hovered(QWidget* widget);
 
   MainWindowServices services_;
   ArtBook art_;
   std::unique_ptr<WindowView> view_;
   std::unique_ptr<WindowSettings> settings_target_;
-  Reglages reglages_;
+  Settings settings_;
   std::unique_ptr<Game> game_;
   std::unique_ptr<Dialogs> standard_dialogs_;
   Dialogs* dialogs_ = nullptr;
@@ -164,36 +169,38 @@ class MainWindow : public QWidget {
   BoardWidget* board_ = nullptr;
   PaletteWidget* palette_ = nullptr;
   PaletteWidget* editor_palette_ = nullptr;
-  PictureWidget* image3_ = nullptr;
-  PictureWidget* image4_ = nullptr;
-  PictureWidget* image5_ = nullptr;
-  FittedLabel* accueil_ = nullptr;
-  PictureWidget* enveloppe_ = nullptr;
-  PictureWidget* expl_ = nullptr;
-  FittedLabel* labelpause_ = nullptr;
-  FittedLabel* label19_ = nullptr;
-  FittedLabel* label8_ = nullptr;
-  FittedLabel* label9_ = nullptr;
-  FittedLabel* label10_ = nullptr;
-  QLineEdit* text_temps_ = nullptr;
-  QLineEdit* text_eau_ = nullptr;
-  QLineEdit* texte_score_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
-  QPushButton* command7_ = nullptr;
-  QPushButton* command8_ = nullptr;
-  FittedLabel* label_bouton_ = nullptr;
-  SpeechBubble* bubble_ = nullptr;
-  FittedLabel* comment_ = nullptr;
-  PictureWidget* command5_ = nullptr;
-  QWidget* outils_ = nullptr;
-  QPushButton* command3_ = nullptr;
-  QPushButton* command4_ = nullptr;
-  std::vector<QLineEdit*> nombre_type_;  // indexed by piece code; 0 unused
-  QTimer* timer_eau_ = nullptr;
-  QTimer* timer_rebour_ = nullptr;
-  QTimer* timer_enveloppe_ = nullptr;
-  QTimer* timer_ziq_ = nullptr;
+  PictureWidget* palette_strip_picture_ = nullptr;
+  PictureWidget* side_panel_picture_ = nullptr;
+  PictureWidget* welcome_picture_ = nullptr;
+  PictureWidget* welcome_left_picture_ = nullptr;
+  PictureWidget* welcome_right_picture_ = nullptr;
+  FittedLabel* welcome_label_ = nullptr;
+  PictureWidget* envelope_picture_ = nullptr;
+  PictureWidget* explosion_picture_ = nullptr;
+  FittedLabel* pause_label_ = nullptr;
+  FittedLabel* title_label_ = nullptr;
+  FittedLabel* time_caption_ = nullptr;
+  FittedLabel* water_caption_ = nullptr;
+  FittedLabel* score_caption_ = nullptr;
+  QLineEdit* time_box_ = nullptr;
+  QLineEdit* water_box_ = nullptr;
+  QLineEdit* score_box_ = nullptr;
+  QPushButton* play_button_ = nullptr;
+  QPushButton* new_level_button_ = nullptr;
+  QPushButton* options_button_ = nullptr;
+  QPushButton* help_button_ = nullptr;
+  FittedLabel* hover_text_label_ = nullptr;
+  SpeechBubble* speech_bubble_ = nullptr;
+  FittedLabel* message_label_ = nullptr;
+  PictureWidget* restart_picture_ = nullptr;
+  QWidget* editor_panel_ = nullptr;
+  QPushButton* save_button_ = nullptr;
+  QPushButton* load_for_edit_button_ = nullptr;
+  std::vector<QLineEdit*> stock_boxes_;  // indexed by piece code; 0 unused
+  QTimer* water_timer_ = nullptr;
+  QTimer* countdown_timer_ = nullptr;
+  QTimer* envelope_timer_ = nullptr;
+  QTimer* music_timer_ = nullptr;
 };
 
 }  // namespace drippo::ui

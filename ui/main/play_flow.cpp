@@ -65,12 +65,12 @@ void MainWindow::on_restart() {
 void MainWindow::on_envelope_tick() {
   if (!game_->envelope_moving()) return;
   envelope_.step();
-  enveloppe_->setGeometry(
+  envelope_picture_->setGeometry(
       zoom_.rect({envelope_.left(), envelope_.top(), layout::envelope.width, layout::envelope.height}));
 }
 
 void MainWindow::on_music_tick() {
-  if (reglages_.musique == -1 && !services_.audio.music_playing()) services_.audio.next_track();
+  if (settings_.musique == -1 && !services_.audio.music_playing()) services_.audio.next_track();
 }
 
 }  // namespace drippo::ui

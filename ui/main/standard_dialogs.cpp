@@ -26,7 +26,7 @@ void StandardDialogs::open_save_dialog() {
 
 void StandardDialogs::open_options() {
   OptionsDialog dialog(OptionsDialog::Host{window_.folder(), window_.questions(), window_.settings(),
-                                           [this](const Reglages& r) { window_.set_live_settings(r); },
+                                           [this](const Settings& r) { window_.set_live_settings(r); },
                                            [this] { window_.reread_settings(); }, window_.zoom_factor()},
                        &window_);
   dialog.exec();

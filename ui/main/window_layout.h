@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+
+#include "game/pieces.h"
 #include "ui/main/twips.h"
 
 namespace drippo::ui::layout {
@@ -8,11 +11,19 @@ namespace drippo::ui::layout {
 inline constexpr int window_width = 11775;
 inline constexpr int window_height = 7845;
 // The board container, where the envelope bounces.
-inline constexpr TwipRect picture1{0, 0, 9400, 6615};
+inline constexpr TwipRect board_area{0, 0, 9400, 6615};
 inline constexpr TwipRect envelope{4560, 500, 1395, 690};
 
+// A board cell, which is also the size of a piece's picture in a palette.
+inline constexpr int cell_width = 495;
+inline constexpr int cell_height = 540;
+
 // The palette strip, left to right, and where its pictures stand.
-inline constexpr int strip_pieces[] = {20, 1, 2, 3, 4, 5, 6, 11, 12, 9, 10, 7, 8, 13, 14, 15};
+inline constexpr int strip_pieces[] = {
+    piece::brique,           piece::plateforme,     piece::diagonale_droite, piece::diagonale_gauche,
+    piece::coude_droit,      piece::coude_gauche,   piece::bifurcation,      piece::tuyau_plat,
+    piece::tuyau_croisement, piece::embranchement_droit, piece::embranchement_gauche, piece::teleporteur,
+    piece::bombe,            piece::moulin,         piece::porte,            piece::eponge};
 inline constexpr TwipRect strip_area{0, 6600, window_width, window_height - 6600};
 inline constexpr int strip_picture_top = 6840;
 inline constexpr int strip_count_top = 7440;
@@ -29,9 +40,17 @@ inline constexpr TwipRect speech_bubble{9450, 4200, 2295, 1095};
 inline constexpr TwipRect message_line{9480, 4320, 2175, 255};
 inline constexpr TwipRect long_message{9540, 4250, 2115, 700};
 // The editor panel's goals and cat.
-inline constexpr TwipRect outils_area{9360, 4440, 2415, 2100};
-inline constexpr int editor_pieces[] = {16, 17, 18, 19};
-inline constexpr int editor_lefts[] = {160, 720, 1280, 1830};
+inline constexpr TwipRect editor_panel_area{9360, 4440, 2415, 2100};
+inline constexpr std::array<int, 4> editor_lefts{160, 720, 1280, 1830};
+// The pieces only the editor offers, in code order, one beside each left.
+inline constexpr std::array<int, editor_lefts.size()> editor_pieces = [] {
+  std::array<int, editor_lefts.size()> out{};
+  std::size_t k = 0;
+  for (int p = 1; p <= nb_types; ++p) {
+    if (is_editor_only(p)) out.at(k++) = p;
+  }
+  return out;
+}();
 
 // Font sizes in pixels at 100 %.
 inline constexpr double small_font = 11;

@@ -4,7 +4,7 @@
 
 namespace drippo::ui {
 
-void WindowSettings::use_settings(const Reglages& r) { window_.set_live_settings(r); }
+void WindowSettings::use_settings(const Settings& r) { window_.set_live_settings(r); }
 
 void WindowSettings::set_water_interval_ms(int ms) { window_.set_water_interval(ms); }
 

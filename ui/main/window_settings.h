@@ -11,7 +11,7 @@ class WindowSettings : public SettingsTarget {
  public:
   explicit WindowSettings(MainWindow& window) : window_(window) {}
 
-  void use_settings(const Reglages& r) override;
+  void use_settings(const Settings& r) override;
   void set_water_interval_ms(int ms) override;
   void stop_music() override;
   void close_music() override;
