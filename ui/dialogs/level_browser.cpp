@@ -99,12 +99,12 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   const int font_px = std::max(8, qRound(13 * zoom.factor()));
   auto at = [&](QWidget* w, TwipRect r) { w->setGeometry(zoom.rect(r)); };
 
-  auto* image1 = new PictureWidget(host_.art, Art::BrowserWorkman, this);
-  image1->setObjectName("Image1");
-  at(image1, {0, 0, 4800, 5010});
-  auto* image2 = new PictureWidget(host_.art, Art::BrowserPanel, this);
-  image2->setObjectName("Image2");
-  at(image2, {4800, 1020, 2520, 3975});
+  auto* workman_picture = new PictureWidget(host_.art, Art::BrowserWorkman, this);
+  workman_picture->setObjectName("Image1");
+  at(workman_picture, {0, 0, 4800, 5010});
+  auto* panel_picture = new PictureWidget(host_.art, Art::BrowserPanel, this);
+  panel_picture->setObjectName("Image2");
+  at(panel_picture, {4800, 1020, 2520, 3975});
   for (TwipRect r : {TwipRect{2640, 120, 3975, 735}, TwipRect{2040, 600, 255, 255}, TwipRect{1560, 840, 135, 135}}) {
     at(new Oval(this), r);
   }
@@ -123,9 +123,9 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
     at(l, r);
     return l;
   };
-  label1_ = label("Label1", {2760, 360, 3735, 255}, pick(langue, {"Tableaux disponibles :", "Available levels :"}),
+  heading_label_ = label("Label1", {2760, 360, 3735, 255}, pick(langue, {"Tableaux disponibles :", "Available levels :"}),
                   "black");
-  fit_texts<QLabel>({label1_}, width(), 1);
+  fit_texts<QLabel>({heading_label_}, width(), 1);
   fit_texts<QLabel>(
       {label("Label2", {5280, 1560, 2295, 255}, pick(langue, {"Auteur du tableau :", "Level's author :"}), "#ffd400"),
        label("Label4", {5280, 2280, 2535, 255}, pick(langue, {"Score du tableau (%):", "Level's score (%):"}),
@@ -142,15 +142,15 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
     at(l, r);
     return l;
   };
-  label3_ = box("Label3", {5280, 1920, 1935, 255});
-  label5_ = box("Label5", {5280, 2640, 1935, 255});
+  author_label_ = box("Label3", {5280, 1920, 1935, 255});
+  score_label_ = box("Label5", {5280, 2640, 1935, 255});
 
-  file1_ = new QListWidget(this);
-  file1_->setObjectName("File1");
+  level_list_ = new QListWidget(this);
+  level_list_->setObjectName("File1");
   QFont list_font = font();
   list_font.setPixelSize(font_px);
-  file1_->setFont(list_font);
-  at(file1_, {1440, 1680, 2655, 3150});
+  level_list_->setFont(list_font);
+  at(level_list_, {1440, 1680, 2655, 3150});
 
   auto button = [&](const char* name, TwipRect r, const QString& text) {
     auto* b = new QPushButton(text, this);
@@ -161,36 +161,36 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
     at(b, r);
     return b;
   };
-  auto* command4 = button("Command4", {5280, 3000, 1935, 375}, pick(langue, {"Stat de ce tab à 0", "Reset level's score"}));
-  auto* command3 = button("Command3", {5280, 3480, 1935, 375}, pick(langue, {"Effacer ce tableau", "Delete level"}));
-  fit_texts<QPushButton>({command3, command4}, width(), 8);
-  auto* command2 = new PictureButton(host_.art, Art::Cross, this);
-  command2->setObjectName("Command2");
-  at(command2, {5280, 4080, 855, 735});
-  auto* command1 = new PictureButton(host_.art, Art::CheckMark, this);
-  command1->setObjectName("Command1");
-  at(command1, {6360, 4080, 855, 735});
+  auto* reset_score_button = button("Command4", {5280, 3000, 1935, 375}, pick(langue, {"Stat de ce tab à 0", "Reset level's score"}));
+  auto* delete_button = button("Command3", {5280, 3480, 1935, 375}, pick(langue, {"Effacer ce tableau", "Delete level"}));
+  fit_texts<QPushButton>({delete_button, reset_score_button}, width(), 8);
+  auto* close_button = new PictureButton(host_.art, Art::Cross, this);
+  close_button->setObjectName("Command2");
+  at(close_button, {5280, 4080, 855, 735});
+  auto* load_button = new PictureButton(host_.art, Art::CheckMark, this);
+  load_button->setObjectName("Command1");
+  at(load_button, {6360, 4080, 855, 735});
 
-  auto* image3 = new HotSpot(this, [this] {
+  auto* hidden_spot = new HotSpot(this, [this] {
     const QString joke = "Stop pinching my bottom baby Brim :)))";
-    label1_->setText(joke);
-    fit_texts<QLabel>({label1_}, width(), 1);
+    heading_label_->setText(joke);
+    fit_texts<QLabel>({heading_label_}, width(), 1);
   });
-  image3->setObjectName("Image3");
-  at(image3, {240, 2160, 375, 375});
+  hidden_spot->setObjectName("Image3");
+  at(hidden_spot, {240, 2160, 375, 375});
 
   // A click selects after the current row has moved: follow the selection,
   // which the mouse, the keys and the code all change.
-  connect(file1_, &QListWidget::itemSelectionChanged, this, &LevelBrowser::on_selected);
-  connect(file1_, &QListWidget::itemDoubleClicked, this, &LevelBrowser::on_load);
-  connect(command1, &QPushButton::clicked, this, &LevelBrowser::on_load);
-  connect(command2, &QPushButton::clicked, this, &QDialog::reject);
-  connect(command3, &QPushButton::clicked, this, &LevelBrowser::on_delete);
-  connect(command4, &QPushButton::clicked, this, &LevelBrowser::on_reset_score);
+  connect(level_list_, &QListWidget::itemSelectionChanged, this, &LevelBrowser::on_selected);
+  connect(level_list_, &QListWidget::itemDoubleClicked, this, &LevelBrowser::on_load);
+  connect(load_button, &QPushButton::clicked, this, &LevelBrowser::on_load);
+  connect(close_button, &QPushButton::clicked, this, &QDialog::reject);
+  connect(delete_button, &QPushButton::clicked, this, &LevelBrowser::on_delete);
+  connect(reset_score_button, &QPushButton::clicked, this, &LevelBrowser::on_reset_score);
 
   refresh_list();
   // The first level is ready to load at once.
-  if (file1_->count() > 0) file1_->setCurrentRow(0);
+  if (level_list_->count() > 0) level_list_->setCurrentRow(0);
 }
 
 QString shown_file_name(const std::string& bytes) {
@@ -201,27 +201,27 @@ QString shown_file_name(const std::string& bytes) {
 }
 
 std::string LevelBrowser::selected_file() const {
-  const QListWidgetItem* item = file1_->currentItem();
+  const QListWidgetItem* item = level_list_->currentItem();
   return item != nullptr && item->isSelected() ? item->data(file_bytes_role).toByteArray().toStdString()
                                                : std::string();
 }
 
 void LevelBrowser::refresh_list() {
-  const QSignalBlocker quiet(file1_);
-  file1_->clear();
+  const QSignalBlocker quiet(level_list_);
+  level_list_->clear();
   for (const std::string& name : list_level_files(host_.folder.tab())) {
-    auto* item = new QListWidgetItem(shown_file_name(name), file1_);
+    auto* item = new QListWidgetItem(shown_file_name(name), level_list_);
     item->setData(file_bytes_role, QByteArray::fromStdString(name));
   }
-  file1_->setCurrentRow(-1);
+  level_list_->setCurrentRow(-1);
 }
 
 void LevelBrowser::on_selected() {
   const std::string file = selected_file();
   if (file.empty()) return;
   const auto author = lire_entete(host_.folder, file);
-  label3_->setText(author.ok() ? QString::fromStdString(author.value()) : QString());
-  label5_->setText(QString::fromStdString(lire_score(host_.folder, file)));
+  author_label_->setText(author.ok() ? QString::fromStdString(author.value()) : QString());
+  score_label_->setText(QString::fromStdString(lire_score(host_.folder, file)));
 }
 
 void LevelBrowser::on_load() {
@@ -253,7 +253,7 @@ void LevelBrowser::on_reset_score() {
     std::error_code ignored;
     if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
   }
-  label5_->setText("0");
+  score_label_->setText("0");
 }
 
 }  // namespace drippo::ui

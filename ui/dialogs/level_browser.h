@@ -49,10 +49,10 @@ class LevelBrowser : public QDialog {
   void on_reset_score();
 
   Host host_;
-  QLabel* label1_ = nullptr;
-  QListWidget* file1_ = nullptr;
-  QLabel* label3_ = nullptr;
-  QLabel* label5_ = nullptr;
+  QLabel* heading_label_ = nullptr;
+  QListWidget* level_list_ = nullptr;
+  QLabel* author_label_ = nullptr;
+  QLabel* score_label_ = nullptr;
 };
 
 }  // namespace drippo::ui

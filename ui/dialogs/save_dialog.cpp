@@ -67,24 +67,24 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
 
   QFont box_font = font();
   box_font.setPixelSize(std::max(8, qRound(13 * zoom.factor())));
-  text_sauvegarde_ = new QLineEdit(this);
-  text_sauvegarde_->setObjectName("text_sauvegarde");
-  text_sauvegarde_->setMaxLength(25);
-  text_sauvegarde_->setFont(box_font);
-  at(text_sauvegarde_, {120, 480, 1335, 375});
-  text1_ = new QLineEdit(this);
-  text1_->setObjectName("Text1");
-  text1_->setMaxLength(10);
-  text1_->setFont(box_font);
-  at(text1_, {120, 1440, 1335, 375});
-  setTabOrder(text_sauvegarde_, text1_);
-  for (QLineEdit* box : {text_sauvegarde_, text1_}) box->setValidator(new Cp1252Validator(box));
+  level_name_box_ = new QLineEdit(this);
+  level_name_box_->setObjectName("text_sauvegarde");
+  level_name_box_->setMaxLength(25);
+  level_name_box_->setFont(box_font);
+  at(level_name_box_, {120, 480, 1335, 375});
+  author_box_ = new QLineEdit(this);
+  author_box_->setObjectName("Text1");
+  author_box_->setMaxLength(10);
+  author_box_->setFont(box_font);
+  at(author_box_, {120, 1440, 1335, 375});
+  setTabOrder(level_name_box_, author_box_);
+  for (QLineEdit* box : {level_name_box_, author_box_}) box->setValidator(new Cp1252Validator(box));
 
   const std::string& nom = game.nom_tableau();
   const bool has_tab = nom.size() >= 4 && nom.compare(nom.size() - 4, 4, ".tab") == 0;
   proposed_name_ = nom == "nouveau" || !has_tab ? nom : nom.substr(0, nom.size() - 4);
-  text_sauvegarde_->setText(shown_file_name(proposed_name_));
-  text1_->setText(game.auteur_tableau().empty() ? QString("Anonyme") : QString::fromStdString(game.auteur_tableau()));
+  level_name_box_->setText(shown_file_name(proposed_name_));
+  author_box_->setText(game.auteur_tableau().empty() ? QString("Anonyme") : QString::fromStdString(game.auteur_tableau()));
 
   auto* save = new PictureButton(host_.art, Art::CheckMark, this);
   save->setObjectName("Command1");
@@ -94,7 +94,7 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
   at(close, {2280, 1200, 855, 855});
   connect(save, &QPushButton::clicked, this, &SaveDialog::on_save);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
-  text_sauvegarde_->setFocus();
+  level_name_box_->setFocus();
 }
 
 QColor SaveDialog::ramp_colour(Ramp ramp, double y, double height) {
@@ -114,8 +114,8 @@ void SaveDialog::paintEvent(QPaintEvent*) {
 }
 
 void SaveDialog::on_save() {
-  if (text1_->text().isEmpty()) text1_->setText("Anonyme");
-  const QString name = text_sauvegarde_->text();
+  if (author_box_->text().isEmpty()) author_box_->setText("Anonyme");
+  const QString name = level_name_box_->text();
   if (name.isEmpty()) return;  // nothing is saved, and nothing said
   Game& game = host_.game;
   // The proposed name kept as it is saves over the very file it came from,
@@ -137,7 +137,7 @@ void SaveDialog::on_save() {
                     0)) {
     return;
   }
-  if (const auto error = ecrire_tableau(game, host_.folder, level, text1_->text().toStdString())) {
+  if (const auto error = ecrire_tableau(game, host_.folder, level, author_box_->text().toStdString())) {
     host_.questions.tell(this, QString::fromStdString(error->message(game.langue())));
     return;
   }

@@ -44,8 +44,8 @@ class SaveDialog : public QDialog {
   Host host_;
   Ramp ramp_;
   std::string proposed_name_;  // the level's own name, its file's bytes
-  QLineEdit* text_sauvegarde_ = nullptr;
-  QLineEdit* text1_ = nullptr;
+  QLineEdit* level_name_box_ = nullptr;
+  QLineEdit* author_box_ = nullptr;
 };
 
 }  // namespace drippo::ui
