@@ -23,12 +23,14 @@ Board Simulation::board() const {
 }
 
 void Simulation::set_board(const Board& b) {
+  wet_known_ = false;
   for (int i = 0; i <= derniere_case; ++i) board_.set(i, b[at(i)]);
 }
 
 void Simulation::pour(int i, WaterField direction) {
   if (!is_cell(i)) return;
   board_.eau[at(direction * board_slots + i)] = 1;
+  wet_[at(direction)].add(i);
   board_.sens[at(i)] = direction == going_left ? Sens::gauche() : Sens::droite();
 }
 

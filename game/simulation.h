@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/board_arrays.h"
+#include "game/cell_set.h"
 #include "game/cellule.h"
 #include "game/held_drops.h"
 
@@ -44,10 +45,19 @@ class Simulation {
   const BoardArrays& arrays() const { return board_; }
   Board board() const;
   void set_board(const Board& board);
-  void set_cell(int i, const Cellule& c) { board_.set(i, c); }
+  void set_cell(int i, const Cellule& c) {
+    wet_known_ = false;
+    board_.set(i, c);
+  }
   // A cell whose fields can be assigned one by one.
-  CellRef cell_ref(int i) { return CellRef(board_, i); }
-  void clear_water() { board_.eau.fill(0); }
+  CellRef cell_ref(int i) {
+    wet_known_ = false;
+    return CellRef(board_, i);
+  }
+  void clear_water() {
+    board_.eau.fill(0);
+    wet_known_ = false;
+  }
   // A drop poured into cell i, heading as its direction says (falling drops
   // head right).
   void pour(int i, WaterField direction);
@@ -92,6 +102,10 @@ class Simulation {
   class Step;
 
   BoardArrays board_;
+  // The cells holding a drop, by WaterField, when wet_known_: kept by the
+  // tick, forgotten when the board is written from outside.
+  std::array<CellSet, 3> wet_{};
+  bool wet_known_ = false;
   HeldDrops held_;
   double water_left_ = 0.0;
   double score_ = 0.0;

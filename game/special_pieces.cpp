@@ -142,7 +142,7 @@ void Simulation::Step::relacher(std::size_t j) {
   ++board_.modifiable[at(r.position)];
   const int below = neighbour(r.position, Direction::Below);
   if (below >= 0) {
-    arrive(falling, below);
+    arrive_far(falling, below);
     board_.sens[at(below)] = r.sens;
   }
   sim_.held_.erase(j);
@@ -172,7 +172,7 @@ void Simulation::Step::teleport(int i, WaterField direction) {
                                                     : Direction::Left;
   const int exit = neighbour(j, side);
   if (exit < 0) return;
-  arrive(direction, exit);
+  arrive_far(direction, exit);
   board_.sens[at(exit)] = direction == falling       ? board_.sens[at(i)]
                           : direction == going_right ? Sens::droite()
                                                      : Sens::gauche();

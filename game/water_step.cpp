@@ -1,7 +1,6 @@
 #include <bit>
 #include <cstring>
 
-#include "game/plain_flow.h"
 #include "game/water_step.h"
 
 namespace drippo {
@@ -25,15 +24,13 @@ void for_each_cell(const CellSet& set, F f) {
   }
 }
 
-// The cells holding a drop in any direction, and how many they are. Flags a
-// byte per cell first, which the compiler does a vector at a time, then packs
-// eight flags into a byte with one multiplication.
-int find_wet_cells(const BoardArrays& b, CellSet& wet) {
+// The cells holding a drop in one direction. Flags a byte per cell first,
+// which the compiler does a vector at a time, then packs eight flags into a
+// byte with one multiplication.
+CellSet find_wet_cells(const std::int16_t* eau) {
   alignas(64) std::array<std::uint8_t, 256> flag{};
-  for (std::size_t k = 0; k < nb_cases; ++k) {
-    flag[k] = static_cast<std::uint8_t>(int{b.eau[k] > 0} | int{b.eau[bs + k] > 0} | int{b.eau[2 * bs + k] > 0});
-  }
-  int count = 0;
+  for (std::size_t k = 0; k < nb_cases; ++k) flag[k] = static_cast<std::uint8_t>(eau[k] > 0);
+  CellSet wet;
   for (std::size_t w = 0; w < wet.words.size(); ++w) {
     std::uint64_t word = 0;
     for (std::size_t byte = 0; byte < 8; ++byte) {
@@ -42,19 +39,71 @@ int find_wet_cells(const BoardArrays& b, CellSet& wet) {
       word |= ((eight * 0x0102040810204080ULL) >> 56) << (byte * 8);
     }
     wet.words[w] = word;
-    count += std::popcount(word);
   }
-  return count;
+  return wet;
+}
+
+// The cells one row below those of the set.
+CellSet shifted_down(const CellSet& s) {
+  CellSet out;
+  for (std::size_t w = 0; w < s.words.size(); ++w) {
+    out.words[w] = s.words[w] << nb_colonnes;
+    if (w > 0) out.words[w] |= s.words[w - 1] >> (64 - nb_colonnes);
+  }
+  return out;
+}
+
+// Past a quarter of the board, one pass over every cell is quicker than
+// visiting them one by one.
+bool many_cells(const CellSet& s) {
+  int n = 0;
+  for (std::uint64_t w : s.words) n += std::popcount(w);
+  return n > nb_cases / 4;
 }
 
 // A cell's water after the tick: its own drops leave, the arrivals come in
 // (in 16 bits, as the level file holds them), and several drops are one.
-inline bool settle_slot(std::int16_t& eau, std::int16_t arrivals) {
+inline bool settle_slot(std::int16_t& eau, std::int16_t& arrivals) {
   const auto e = static_cast<std::int16_t>(eau - int{eau > 0} + arrivals);
+  arrivals = 0;
   eau = e > 0 ? std::int16_t{1} : e;
   return e > 0;
 }
 }  // namespace
+
+const PieceRules& piece_rules(const BoardArrays& board) {
+  thread_local PieceRules known;
+  thread_local bool filled = false;
+  if (filled && std::memcmp(known.pieces.data(), board.piece.data(), sizeof known.pieces) == 0) return known;
+  filled = true;
+  known.special = {};
+  for (int i = 0; i < nb_cases; ++i) {
+    const int p = board.piece[at(i)];
+    known.pieces[at(i)] = static_cast<std::int16_t>(p);
+    known.rules[at(i)] = cell_rules(i, p);
+    known.masks[at(i)] = cell_flow_mask(i, p);
+    for (int f = 0; f < 3; ++f) {
+      if (known.rules[at(i)].by_direction[at(f)].kind == RuleKind::special) known.special[at(f)].add(i);
+    }
+  }
+  return known;
+}
+
+namespace {
+// The arrivals of the tick running on this thread: zeroed as they are added.
+std::array<std::int16_t, 3 * board_slots>& arrivals_scratch() {
+  alignas(64) thread_local std::array<std::int16_t, 3 * board_slots> arrivals{};
+  return arrivals;
+}
+}  // namespace
+
+Simulation::Step::Step(Simulation& sim, TickReport& report)
+    : sim_(sim), board_(sim.board_), report_(report), arrivals_(arrivals_scratch()) {
+  if (!sim_.wet_known_) {
+    for (int f = 0; f < 3; ++f) sim_.wet_[at(f)] = find_wet_cells(&board_.eau[at(f * bs)]);
+    sim_.wet_known_ = true;
+  }
+}
 
 void Simulation::Step::release_due_drops() {
   HeldDrops& held = sim_.held_;
@@ -67,12 +116,13 @@ void Simulation::Step::release_due_drops() {
 }
 
 void Simulation::Step::move_drops() {
-  const int wet_cells = find_wet_cells(board_, wet_);
-  if (wet_cells == 0) return;
+  wet_ = sim_.wet_[0] | sim_.wet_[1] | sim_.wet_[2];
+  if (wet_.empty()) return;
+  pieces_ = &piece_rules(board_);
   if (sim_.plain_flow_ && move_plain()) return;
   for_each_cell(wet_, [&](int i) {
     const int p = board_.piece[at(i)];
-    const CellRules& rules = cell_rules(i, p);
+    const CellRules& rules = pieces_->rules[at(i)];
     if (board_.eau_b(i) > 0) apply(i, p, rules.by_direction[falling], falling);
     if (board_.eau_d(i) > 0) apply(i, p, rules.by_direction[going_right], going_right);
     if (board_.eau_g(i) > 0) apply(i, p, rules.by_direction[going_left], going_left);
@@ -80,22 +130,19 @@ void Simulation::Step::move_drops() {
 }
 
 bool Simulation::Step::move_plain() {
-  bool special = false;
-  for_each_cell(wet_, [&](int i) {
-    const CellRules& rules = cell_rules(i, board_.piece[at(i)]);
+  for (int f = 0; f < 3; ++f) {
+    if (sim_.wet_[at(f)].meets(pieces_->special[at(f)])) return false;
+  }
+  BoardArrays next = board_;  // the headings already carry the drops sponges let go
+  for_each_cell(far_, [&](int i) {
     for (int f = 0; f < 3; ++f) {
-      special |= board_.eau[at(f * bs + i)] > 0 && rules.by_direction[at(f)].kind == RuleKind::special;
+      next.eau[at(f * bs + i)] = static_cast<std::int16_t>(next.eau[at(f * bs + i)] + arrivals_[at(f * bs + i)]);
     }
   });
-  if (special) return false;
-
-  std::array<FlowMask, board_slots> masks{};
-  for (int i = 0; i < nb_cases; ++i) masks[at(i)] = cell_flow_mask(i, board_.piece[at(i)]);
-  BoardArrays next = board_;  // the headings already carry the drops sponges let go
-  for_each_cell(touched_, [&](int i) {
-    for (int f = 0; f < 3; ++f) next.eau[at(f * bs + i)] = static_cast<std::int16_t>(next.eau[at(f * bs + i)] + arrivals_[at(f * bs + i)]);
+  if (!move_plain_drops(board_, next, pieces_->masks)) return false;
+  for_each_cell(far_, [&](int i) {
+    for (int f = 0; f < 3; ++f) arrivals_[at(f * bs + i)] = 0;
   });
-  if (!move_plain_drops(board_, next, masks)) return false;
 
   for (std::size_t f = 0; f < 3; ++f) {
     for (std::size_t k = f * bs + nb_cases; k < (f + 1) * bs; ++k) next.eau[k] = 0;
@@ -124,6 +171,7 @@ void Simulation::Step::apply(int i, int p, const DirectionRule& r, WaterField di
 }
 
 bool Simulation::Step::settle() {
+  arrivals_[lost_drop_cell] = 0;  // drops that left the board are forgotten
   if (plain_moved_) {
     std::int16_t any_water = 0;
     for (std::size_t k = 0; k < 3 * bs; ++k) {
@@ -131,15 +179,40 @@ bool Simulation::Step::settle() {
       any_water |= static_cast<std::int16_t>(e > 0);
       board_.eau[k] = e > 0 ? std::int16_t{1} : e;
     }
+    sim_.wet_known_ = false;
     return any_water == 0;
   }
   for_each_cell(powered_, [&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
   if (blown_up_) board_.piece = pieces_after_;
-  bool any_water = false;
-  for_each_cell(wet_ | touched_, [&](int i) {
-    for (int f = 0; f < 3; ++f) any_water |= settle_slot(board_.eau[at(f * bs + i)], arrivals_[at(f * bs + i)]);
+  // Drops arrive in the wet cells, their neighbours, and where teleporters and
+  // sponges put them.
+  CellSet reached = wet_ | far_;
+  std::uint64_t carry_right = 0;
+  for (std::size_t w = 0; w < reached.words.size(); ++w) {
+    const std::uint64_t word = wet_.words[w];
+    const std::uint64_t next_word = w + 1 < wet_.words.size() ? wet_.words[w + 1] : 0;
+    reached.words[w] |= (word << 1) | carry_right | (word >> 1) | (next_word << 63);
+    carry_right = word >> 63;
+  }
+  const CellSet below = shifted_down(wet_);
+  reached = reached | below;
+  if (many_cells(reached)) {
+    int any_water = 0;
+    for (std::size_t f = 0; f < 3; ++f) {
+      for (std::size_t k = f * bs; k < f * bs + nb_cases; ++k) any_water |= int{settle_slot(board_.eau[k], arrivals_[k])};
+    }
+    sim_.wet_known_ = false;
+    return any_water == 0;
+  }
+  std::array<CellSet, 3> wet_after{};
+  for_each_cell(reached, [&](int i) {
+    for (int f = 0; f < 3; ++f) {
+      if (settle_slot(board_.eau[at(f * bs + i)], arrivals_[at(f * bs + i)])) wet_after[at(f)].add(i);
+    }
   });
-  return !any_water;
+  sim_.wet_ = wet_after;
+  sim_.wet_known_ = true;
+  return (wet_after[0] | wet_after[1] | wet_after[2]).empty();
 }
 
 }  // namespace drippo

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game/cell_set.h"
+#include "game/plain_flow.h"
 #include "game/rule_table.h"
 #include "game/simulation.h"
 
@@ -11,17 +13,19 @@ namespace drippo {
 inline constexpr std::int16_t sponge_hold_ticks = 10;  // a sponge holds a drop this long
 inline constexpr std::int16_t mill_power_ticks = 5;    // a mill keeps its doors open this long
 
-// Cells as bits, ascending: four words cover the board and the lost-drop cell.
-struct CellSet {
-  std::array<std::uint64_t, 4> words{};
-
-  void add(int i) { words[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63); }
-  CellSet operator|(const CellSet& o) const {
-    CellSet s;
-    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] | o.words[w];
-    return s;
-  }
+// What the pieces of a board make of each cell: its rules, its whole-board
+// mask, and the cells whose rules are code for each direction of a drop.
+// Pieces seldom change, so a tick finds them here instead of looking each one
+// up in the tables of every cell and piece.
+struct PieceRules {
+  std::array<std::int16_t, nb_cases> pieces{};
+  std::array<CellRules, nb_cases> rules{};
+  std::array<FlowMask, board_slots> masks{};
+  std::array<CellSet, 3> special{};  // by WaterField
 };
+
+// The rules of the board's pieces, remembered per thread from the last board.
+const PieceRules& piece_rules(const BoardArrays& board);
 
 // The moves of one tick. Every drop of the board at the start of the tick
 // moves by the rule of the piece it is in. The drops arriving are counted
@@ -31,7 +35,7 @@ struct CellSet {
 // and doors powered take effect at the end of the tick.
 class Simulation::Step {
  public:
-  Step(Simulation& sim, TickReport& report) : sim_(sim), board_(sim.board_), report_(report) {}
+  Step(Simulation& sim, TickReport& report);
 
   void release_due_drops();
   void move_drops();
@@ -42,15 +46,17 @@ class Simulation::Step {
  private:
   // The whole-board moves, when no drop meets a special piece.
   bool move_plain();
-  void apply(int i, int p, const DirectionRule& r, WaterField direction);
+  [[gnu::always_inline]] void apply(int i, int p, const DirectionRule& r, WaterField direction);
+  // A drop moving to a neighbour of its cell.
   void step(const DropStep& s) {
     ++arrivals_[static_cast<std::size_t>(s.slot)];
     board_.sens[static_cast<std::size_t>(s.cell)] = board_.sens[static_cast<std::size_t>(s.heading_from)];
-    touched_.add(s.cell);
   }
-  void arrive(WaterField field, int cell) {
-    ++arrivals_[static_cast<std::size_t>(field * board_slots + cell)];
-    touched_.add(cell);
+  void arrive(WaterField field, int cell) { ++arrivals_[static_cast<std::size_t>(field * board_slots + cell)]; }
+  // A drop arriving anywhere: from a teleporter or a sponge.
+  void arrive_far(WaterField field, int cell) {
+    arrive(field, cell);
+    far_.add(cell);
   }
 
   // The special pieces.
@@ -74,9 +80,11 @@ class Simulation::Step {
   BoardArrays& board_;
   TickReport& report_;
 
-  alignas(64) std::array<std::int16_t, 3 * board_slots> arrivals_{};
+  // Drops arriving in each water slot, kept at 0 between ticks.
+  std::array<std::int16_t, 3 * board_slots>& arrivals_;
+  const PieceRules* pieces_ = nullptr;
   CellSet wet_;      // cells with a drop at the start of the moves
-  CellSet touched_;  // cells a drop arrived in
+  CellSet far_;      // cells a drop arrived in from further than a neighbour
   CellSet powered_;  // doors a mill powers from the next tick on
   bool plain_moved_ = false;
   bool blown_up_ = false;
