@@ -1,4 +1,4 @@
-#include "ui/main/picture_widget.h"
+#include "ui/common/picture_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/main/questions.h"
+#include "ui/common/questions.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -13,7 +13,7 @@
 
 #include "ui/dialogs/fitting_font.h"
 #include "ui/dialogs/piece_picture.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace drippo::ui {
 

@@ -7,7 +7,7 @@
 
 #include "storage/program_folder.h"
 #include "ui/art/art_book.h"
-#include "ui/main/questions.h"
+#include "ui/common/questions.h"
 
 class QLabel;
 class QListWidget;

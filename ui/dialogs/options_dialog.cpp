@@ -6,7 +6,7 @@
 #include <QRandomGenerator>
 
 #include "ui/dialogs/fitting_font.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace drippo::ui {
 

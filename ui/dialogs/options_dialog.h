@@ -9,7 +9,7 @@
 #include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "ui/dialogs/option_pictures.h"
-#include "ui/main/questions.h"
+#include "ui/common/questions.h"
 
 class QPushButton;
 

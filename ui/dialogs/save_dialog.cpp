@@ -14,8 +14,8 @@
 #include "storage/level_name.h"
 #include "storage/level_procedures.h"
 #include "ui/dialogs/level_browser.h"
-#include "ui/main/picture_widget.h"
-#include "ui/main/twips.h"
+#include "ui/common/picture_widget.h"
+#include "ui/common/twips.h"
 
 namespace drippo::ui {
 

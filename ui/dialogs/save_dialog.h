@@ -5,7 +5,7 @@
 #include "game/game.h"
 #include "storage/program_folder.h"
 #include "ui/art/art_book.h"
-#include "ui/main/questions.h"
+#include "ui/common/questions.h"
 
 class QLabel;
 class QLineEdit;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 #include "ui/main/window_layout.h"
 
 namespace drippo::ui {

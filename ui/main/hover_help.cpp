@@ -7,7 +7,7 @@
 
 #include "ui/main/main_window.h"
 #include "ui/main/drag_controller.h"
-#include "ui/main/picture_widget.h"
+#include "ui/common/picture_widget.h"
 
 namespace drippo::ui {
 

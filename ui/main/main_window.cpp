@@ -14,7 +14,7 @@
 #include "ui/main/board_widget.h"
 #include "ui/main/drag_controller.h"
 #include "ui/main/palette_widget.h"
-#include "ui/main/picture_widget.h"
+#include "ui/common/picture_widget.h"
 #include "ui/main/speech_bubble.h"
 #include "ui/main/standard_dialogs.h"
 #include "ui/main/window_layout.h"

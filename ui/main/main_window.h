@@ -16,8 +16,8 @@
 #include "ui/art/art_book.h"
 #include "ui/main/envelope_bounce.h"
 #include "ui/main/fitted_label.h"
-#include "ui/main/questions.h"
-#include "ui/main/twips.h"
+#include "ui/common/questions.h"
+#include "ui/common/twips.h"
 
 namespace drippo::ui {
 

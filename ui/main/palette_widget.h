@@ -6,7 +6,7 @@
 
 #include "game/game.h"
 #include "ui/art/art_book.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace drippo::ui {
 

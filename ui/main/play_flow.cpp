@@ -3,7 +3,7 @@
 #include "storage/level_procedures.h"
 #include "ui/main/board_widget.h"
 #include "ui/main/main_window.h"
-#include "ui/main/picture_widget.h"
+#include "ui/common/picture_widget.h"
 #include "ui/main/window_layout.h"
 
 namespace drippo::ui {

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 #include "ui/main/window_layout.h"
 
 namespace drippo::ui {

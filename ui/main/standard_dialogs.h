@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/main/questions.h"
+#include "ui/common/questions.h"
 
 namespace drippo::ui {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "game/pieces.h"
-#include "ui/main/twips.h"
+#include "ui/common/twips.h"
 
 namespace drippo::ui::layout {
 
