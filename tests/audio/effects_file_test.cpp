@@ -7,16 +7,16 @@
 
 #include "effects.h"
 #include "generator.h"
-#include "temp_dir.h"
+#include "support/temp_folder.h"
 #include "wav_file.h"
 #include "wav_reader.h"
 
 namespace drippo::soundgen {
 namespace {
 
-using audio_testing::read_bytes;
+using testing_support::file_bytes;
 using audio_testing::read_wav;
-using audio_testing::TempDir;
+using testing_support::TempFolder;
 
 void expect_canonical_header(const std::vector<std::uint8_t>& bytes, const std::string& what) {
   const auto w = read_wav(bytes);
@@ -58,7 +58,7 @@ TEST(Effects, AreDistinctShortLoudButUnclippedWaveFilesThatStartAndEndInSilence)
 }
 
 TEST(Generator, WritesTheEffectsAndTheTunesIntoTheirFoldersOrReportsAFolderItCannotWrite) {
-  TempDir dir;
+  TempFolder dir;
   int mids = 0;
   for (const auto& w : generate(dir.path())) {
     EXPECT_EQ(std::filesystem::file_size(w.file), w.bytes) << w.file;
@@ -67,7 +67,7 @@ TEST(Generator, WritesTheEffectsAndTheTunesIntoTheirFoldersOrReportsAFolderItCan
   EXPECT_GE(mids, 5);
   for (const Sound s : all_effects) {
     const auto file = dir / "wav" / (std::string(sound_name(s)) + ".wav");
-    EXPECT_EQ(read_bytes(file), effect_file(s)) << file;
+    EXPECT_EQ(file_bytes(file), effect_file(s)) << file;
   }
   // A folder where an effect's file should go.
   std::filesystem::create_directories(dir / "blocked" / "wav" / (std::string(sound_name(all_effects[0])) + ".wav"));
@@ -79,7 +79,7 @@ TEST(ShippedEffects, AreWhatTheGeneratorMakesToday) {
   for (const Sound s : all_effects) {
     const auto file = shipped / (std::string(sound_name(s)) + ".wav");
     ASSERT_TRUE(std::filesystem::exists(file)) << file;
-    EXPECT_EQ(read_bytes(file), effect_file(s)) << file << " is stale: run drippo-soundgen assets";
+    EXPECT_EQ(file_bytes(file), effect_file(s)) << file << " is stale: run drippo-soundgen assets";
   }
 }
 

@@ -4,13 +4,13 @@
 
 #include <deque>
 
-#include "temp_dir.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {
 
-using audio_testing::TempDir;
-using audio_testing::write_bytes;
+using testing_support::TempFolder;
+using testing_support::put_file;
 
 // A source that returns the given numbers in turn and counts what it gave.
 struct Scripted {
@@ -74,9 +74,9 @@ TEST(SeededRandom, StaysInTheUnitIntervalAndRepeatsForOneSeed) {
 }
 
 TEST(MusicFiles, AreSortedByNameWithoutHiddenFilesOrFolders) {
-  TempDir dir;
+  TempFolder dir;
   for (const char* name : {"zebra.mid", "alpha.mid", "Mango.mid", ".shipped", "beta.txt"}) {
-    write_bytes(dir / name, {1, 2, 3});
+    put_file(dir / name, {1, 2, 3});
   }
   std::filesystem::create_directories(dir / "folder.mid");
   std::vector<std::string> names;
@@ -85,9 +85,9 @@ TEST(MusicFiles, AreSortedByNameWithoutHiddenFilesOrFolders) {
 }
 
 TEST(MusicFiles, AMissingFolderListsNothing) {
-  TempDir dir;
+  TempFolder dir;
   EXPECT_TRUE(music_files(dir / "no such folder").empty());
-  write_bytes(dir / "a file", {1});
+  put_file(dir / "a file", {1});
   EXPECT_TRUE(music_files(dir / "a file").empty());
 }
 

@@ -1,28 +1,63 @@
 #include "sdl_fixture.h"
 
+#include <atomic>
+
 namespace drippo {
 namespace {
 
 using namespace audio_testing;
 using namespace std::chrono_literals;
 
+// Holds the mixer still: nothing is mixed and no channel finishes meanwhile.
+class MixerHeld {
+ public:
+  MixerHeld() {
+    // The mixer's device is the one playing; id 1 is only ever the legacy one.
+    while (id_ < 64 && SDL_GetAudioDeviceStatus(id_) != SDL_AUDIO_PLAYING) ++id_;
+    SDL_LockAudioDevice(id_);
+  }
+  ~MixerHeld() { SDL_UnlockAudioDevice(id_); }
+
+ private:
+  SDL_AudioDeviceID id_ = 2;
+};
+
+// The sound the mixer took from a channel since the count was armed: where a
+// play stands, whatever the clock of a loaded machine says.
+std::atomic<long> mixed_bytes{0};
+void count_mixed(int, void*, int len, void*) { mixed_bytes += len; }
+
 TEST_F(SdlAudioTest, AnEffectPlayedAgainRestartsFromItsBeginning) {
   SdlAudio audio(dir / "wav", dir / "mid");
   Mix_ChannelFinished(count_finished);
   const int channel = effect_channel(Sound::Meow);
+  int rate = 0, channels = 0;
+  Uint16 format = 0;
+  ASSERT_NE(Mix_QuerySpec(&rate, &format, &channels), 0);
+  const long whole_tone = static_cast<long>(0.4 * rate) * channels * SDL_AUDIO_BITSIZE(format) / 8;
+  auto finished_count = [&] {
+    MixerHeld held;
+    return finished[static_cast<std::size_t>(channel)];
+  };
+  auto play_counted = [&] {
+    MixerHeld held;  // the count is armed before any of the play is mixed
+    audio.play_effect(Sound::Meow);
+    mixed_bytes = 0;
+    Mix_RegisterEffect(channel, count_mixed, nullptr, nullptr);
+  };
 
-  audio.play_effect(Sound::Meow);
-  ASSERT_EQ(Mix_Playing(channel), 1);
-  std::this_thread::sleep_for(250ms);
-  audio.play_effect(Sound::Meow);
-  EXPECT_EQ(finished[static_cast<std::size_t>(channel)], 1) << "the first play was cut";
-  EXPECT_EQ(Mix_Playing(-1), 1) << "one channel plays, not two";
-
-  // The first play would have ended at 0.4 s; the restarted one goes on.
-  std::this_thread::sleep_for(300ms);
-  EXPECT_EQ(Mix_Playing(channel), 1);
-  std::this_thread::sleep_for(400ms);
-  EXPECT_EQ(Mix_Playing(channel), 0);
+  play_counted();
+  ASSERT_TRUE(wait_until([&] { return mixed_bytes >= whole_tone / 2; }));
+  {
+    MixerHeld held;
+    ASSERT_EQ(finished[static_cast<std::size_t>(channel)], 0) << "the first play ended before it could be cut";
+    play_counted();
+    EXPECT_EQ(finished[static_cast<std::size_t>(channel)], 1) << "the first play was cut";
+    EXPECT_EQ(Mix_Playing(-1), 1) << "one channel plays, not two";
+  }
+  ASSERT_TRUE(wait_until([&] { return finished_count() == 2; }));
+  // The whole tone again, not the half the first play had left.
+  EXPECT_GT(mixed_bytes, whole_tone * 9 / 10);
 }
 
 TEST_F(SdlAudioTest, DifferentEffectsPlayTogetherAndOverTheMusic) {
@@ -55,23 +90,23 @@ TEST_F(SdlAudioTest, AnEffectMissingAtFirstUseIsTriedAgainLater) {
   SdlAudio audio(dir / "wav", dir / "mid");
   audio.play_effect(Sound::Poof);
   EXPECT_EQ(Mix_Playing(effect_channel(Sound::Poof)), 0);
-  write_bytes(dir / "wav" / "poof.wav", tone(0.4));
+  put_file(dir / "wav" / "poof.wav", tone(0.4));
   audio.play_effect(Sound::Poof);
   EXPECT_EQ(Mix_Playing(effect_channel(Sound::Poof)), 1);
 }
 
 TEST_F(SdlAudioTest, BrokenFilesGiveSilence) {
-  write_bytes(dir / "wav" / "goal.wav", random_bytes(5000, 1));
+  put_file(dir / "wav" / "goal.wav", random_bytes(5000, 1));
   auto cut = tone(0.4);
   cut.resize(30);
-  write_bytes(dir / "wav" / "hurry.wav", cut);
-  write_bytes(dir / "mid" / "noise.mid", random_bytes(5000, 2));
+  put_file(dir / "wav" / "hurry.wav", cut);
+  put_file(dir / "mid" / "noise.mid", random_bytes(5000, 2));
   std::vector<std::uint8_t> bad_track{'M', 'T', 'h',  'd', 0,   0,   0,   6,    0,    1, 0,
                                       2,   1,   0xE0, 'M', 'T', 'r', 'k', 0xFF, 0xFF, 0, 0};
   const auto garbage = random_bytes(300, 3);
   bad_track.insert(bad_track.end(), garbage.begin(), garbage.end());
-  write_bytes(dir / "mid" / "torn.mid", bad_track);
-  write_bytes(dir / "mid" / "zero.mid", {});
+  put_file(dir / "mid" / "torn.mid", bad_track);
+  put_file(dir / "mid" / "zero.mid", {});
 
   SdlAudio audio(dir / "wav", dir / "mid", scripted());
   audio.play_effect(Sound::Goal);
@@ -82,7 +117,7 @@ TEST_F(SdlAudioTest, BrokenFilesGiveSilence) {
   for (const double r : {0.0, 0.5, 0.9, 0.1, 0.6}) {
     script = {r};
     audio.next_track();
-    EXPECT_TRUE(ends_within(audio, 1s)) << audio.current_track();
+    EXPECT_TRUE(wait_until([&] { return !audio.music_playing(); })) << audio.current_track();
   }
   // The game goes on: a good effect still plays.
   audio.play_effect(Sound::Water);

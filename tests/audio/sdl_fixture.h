@@ -12,18 +12,22 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <set>
 #include <string>
 #include <thread>
 
 #include "audio/sdl_audio.h"
-#include "temp_dir.h"
+#include "support/temp_folder.h"
 #include "effects.h"
 #include "wav_file.h"
 
 namespace drippo::audio_testing {
 
 using soundgen::all_effects;
+using testing_support::put_file;
+using testing_support::random_bytes;
+using testing_support::TempFolder;
 
 // A plain tone, long enough to tell a restart from a first play.
 inline std::vector<std::uint8_t> tone(double seconds) {
@@ -34,11 +38,14 @@ inline std::vector<std::uint8_t> tone(double seconds) {
   return soundgen::wav_bytes(samples, rate);
 }
 
-inline bool ends_within(const SdlAudio& audio, std::chrono::milliseconds limit) {
+// Polls a few milliseconds apart: a loaded machine only makes the wait
+// longer, and only the generous limit fails a test.
+inline bool wait_until(const std::function<bool()>& done,
+                       std::chrono::milliseconds limit = std::chrono::seconds(5)) {
   const auto until = std::chrono::steady_clock::now() + limit;
-  while (audio.music_playing()) {
+  while (!done()) {
     if (std::chrono::steady_clock::now() > until) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   return true;
 }
@@ -53,7 +60,7 @@ class SdlAudioTest : public ::testing::Test {
  protected:
   SdlAudioTest() {
     for (const Sound s : all_effects) {
-      write_bytes(dir / "wav" / (std::string(sound_name(s)) + ".wav"), tone(0.4));
+      put_file(dir / "wav" / (std::string(sound_name(s)) + ".wav"), tone(0.4));
     }
     std::filesystem::create_directories(dir / "mid");
     finished.fill(0);
@@ -74,10 +81,10 @@ class SdlAudioTest : public ::testing::Test {
 
   // Short wave files stand for tunes: the mixer plays them as music, and they load at once.
   void add_tunes(std::initializer_list<const char*> names) {
-    for (const char* name : names) write_bytes(dir / "mid" / name, tone(3.0));
+    for (const char* name : names) put_file(dir / "mid" / name, tone(3.0));
   }
 
-  TempDir dir;
+  TempFolder dir;
   std::deque<double> script;
   int draws = 0;
 };

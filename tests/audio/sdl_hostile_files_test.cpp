@@ -46,7 +46,7 @@ TEST_F(SdlAudioTest, PipesGiveSilenceAtOnceAndLinksToPlainFilesPlay) {
   const auto pipe = dir / "mid" / "a_pipe.mid";
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   fs::create_symlink(pipe, dir / "mid" / "b_link_to_pipe.mid");
-  write_bytes(dir / "elsewhere.wav", tone(3.0));
+  put_file(dir / "elsewhere.wav", tone(3.0));
   fs::create_symlink(dir / "elsewhere.wav", dir / "mid" / "c_link_to_tune.wav");
   const std::vector<fs::path> pipes{hurry, pipe};
 

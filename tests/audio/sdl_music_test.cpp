@@ -63,13 +63,13 @@ TEST_F(SdlAudioTest, WithMusicOffNoTuneStartsButOnePlayingGoesOn) {
 }
 
 TEST_F(SdlAudioTest, ATrackThatFailsIsNotReadAgainUntilTheFolderChanges) {
-  write_bytes(dir / "mid" / "a.wav", random_bytes(5000, 1));
+  put_file(dir / "mid" / "a.wav", random_bytes(5000, 1));
   SdlAudio audio(dir / "wav", dir / "mid", scripted());
   for (int tick = 0; tick < 3; ++tick) audio.next_track();
   ASSERT_FALSE(audio.music_playing());
   // Mended where it lies, the folder's list unchanged: were the file read
   // again at each tick, it would play now.
-  write_bytes(dir / "mid" / "a.wav", tone(3.0));
+  put_file(dir / "mid" / "a.wav", tone(3.0));
   audio.next_track();
   EXPECT_FALSE(audio.music_playing());
 

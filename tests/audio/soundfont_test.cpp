@@ -2,37 +2,37 @@
 
 #include <gtest/gtest.h>
 
-#include "temp_dir.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {
 
-using audio_testing::TempDir;
-using audio_testing::write_bytes;
+using testing_support::TempFolder;
+using testing_support::put_file;
 
 TEST(FindSoundfont, PrefersTheSystemDefaultThenTimGM6mbThenAnyByName) {
-  TempDir dir;
+  TempFolder dir;
   EXPECT_EQ(find_soundfont(dir.path()), std::nullopt);
-  write_bytes(dir / "zz.sf2", {1});
-  write_bytes(dir / "bb.sf2", {1});
-  write_bytes(dir / "aa.txt", {1});
+  put_file(dir / "zz.sf2", {1});
+  put_file(dir / "bb.sf2", {1});
+  put_file(dir / "aa.txt", {1});
   EXPECT_EQ(find_soundfont(dir.path()), dir / "bb.sf2");
-  write_bytes(dir / "TimGM6mb.sf2", {1});
+  put_file(dir / "TimGM6mb.sf2", {1});
   EXPECT_EQ(find_soundfont(dir.path()), dir / "TimGM6mb.sf2");
-  write_bytes(dir / "default-GM.sf2", {1});
+  put_file(dir / "default-GM.sf2", {1});
   EXPECT_EQ(find_soundfont(dir.path()), dir / "default-GM.sf2");
 }
 
 TEST(FindSoundfont, SkipsADanglingDefaultLink) {
-  TempDir dir;
+  TempFolder dir;
   std::filesystem::create_symlink(dir / "gone.sf2", dir / "default-GM.sf2");
-  write_bytes(dir / "TimGM6mb.sf2", {1});
+  put_file(dir / "TimGM6mb.sf2", {1});
   EXPECT_EQ(find_soundfont(dir.path()), dir / "TimGM6mb.sf2");
 }
 
 TEST(SoundfontsPresent, NeedsOneExistingFileInTheList) {
-  TempDir dir;
-  write_bytes(dir / "real.sf2", {1});
+  TempFolder dir;
+  put_file(dir / "real.sf2", {1});
   const std::string real = (dir / "real.sf2").string();
   const std::string gone = (dir / "gone.sf2").string();
   EXPECT_FALSE(soundfonts_present(nullptr));

@@ -7,12 +7,12 @@
 
 #include "generator.h"
 #include "smf_reader.h"
-#include "temp_dir.h"
+#include "support/temp_folder.h"
 
 namespace drippo::soundgen {
 namespace {
 
-using audio_testing::read_bytes;
+using testing_support::file_bytes;
 using audio_testing::read_smf;
 using audio_testing::Smf;
 using audio_testing::smf_seconds;
@@ -62,7 +62,7 @@ TEST(ShippedTunes, AreWhatTheGeneratorMakesToday) {
   for (const Style& s : all_tunes()) {
     const auto file = shipped / (s.title + ".mid");
     ASSERT_TRUE(std::filesystem::exists(file)) << file;
-    EXPECT_EQ(read_bytes(file), tune_file(s)) << file << " is stale: run drippo-soundgen assets";
+    EXPECT_EQ(file_bytes(file), tune_file(s)) << file << " is stale: run drippo-soundgen assets";
   }
 }
 

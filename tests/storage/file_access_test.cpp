@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 // A disk that fails to sync, when a test says so: this fsync takes the C
 // library's place in the whole test program.

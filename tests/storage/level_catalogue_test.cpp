@@ -10,7 +10,7 @@
 #include "storage/level_file.h"
 #include "storage/score_file.h"
 #include "support/board_builder.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {

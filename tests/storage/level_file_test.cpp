@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "storage/level_procedures.h"
 #include "support/fake_view.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {

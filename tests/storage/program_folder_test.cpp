@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {

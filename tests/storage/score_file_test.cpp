@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "storage/level_file.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace drippo {
 namespace {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "storage/temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace drippo::ui::testing {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -48,9 +49,19 @@ inline std::vector<std::uint8_t> file_bytes(const std::filesystem::path& p) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Makes the folders on the way, so a test can lay out a whole tree.
 inline void put_file(const std::filesystem::path& p, const std::vector<std::uint8_t>& bytes) {
+  std::error_code ignored;
+  std::filesystem::create_directories(p.parent_path(), ignored);
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::vector<std::uint8_t> random_bytes(std::size_t n, unsigned seed) {
+  std::mt19937 engine(seed);
+  std::vector<std::uint8_t> out(n);
+  for (auto& b : out) b = static_cast<std::uint8_t>(engine());
+  return out;
 }
 
 inline std::vector<std::filesystem::path> entries(const std::filesystem::path& folder) {
