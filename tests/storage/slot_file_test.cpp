@@ -104,21 +104,6 @@ TEST(SlotReader, SlotsPastTheEndReadAsZeroBytes) {
   EXPECT_EQ(r.next_slot(), 6);
 }
 
-TEST(SlotReader, ItemsFillingTheirSlotExactlyAreAccepted) {
-  const Bytes string = with_length({}, 126);
-  SlotReader string_reader(string);
-  EXPECT_EQ(string_reader.read_string().value().size(), 126u);
-  const Bytes text = with_length({0x08, 0x00}, 124);
-  SlotReader text_reader(text);
-  EXPECT_EQ(text_reader.read_tagged().value().text.size(), 124u);
-  Bytes cell = with_length(Bytes(12, 0), 112);
-  cell.insert(cell.end(), {0x05, 0x00});
-  SlotReader cell_reader(cell);
-  const auto c = cell_reader.read_cell();
-  ASSERT_TRUE(c.ok());
-  EXPECT_EQ(c.value().besoin, 5);
-}
-
 enum class Item { Int16, String, Tagged, Cell };
 
 struct HostileCase {
