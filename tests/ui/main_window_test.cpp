@@ -1,5 +1,6 @@
 // The main window at start-up: what it shows, how it scales, and that its
 // texts fit.
+#include <algorithm>
 #include <fstream>
 
 #include "storage/captions.h"
@@ -187,6 +188,95 @@ TEST_F(MainWindowTest, ThePixelToCellRuleMatchesTheCells) {
       EXPECT_EQ(board.cell_at(board.cell_rect(i).bottomRight()), i) << size.width();
     }
   }
+}
+
+TEST_F(MainWindowTest, EachButtonHasItsOwnLineInEachLanguage) {
+  // The editor's buttons are hidden before a level: the pointer's arrival is
+  // sent to each button as the window would see it.
+  const char* buttons[] = {"Command1", "Command2", "Command3", "Command4", "Command7", "Command8"};
+  auto line_for = [&](const char* name) {
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(find<QWidget>(name), &enter);
+    return text_of("label_bouton");
+  };
+  for (std::int16_t langue : {0, 1}) {
+    window_->game().settings().langue = langue;
+    QStringList lines;
+    for (const char* name : buttons) {
+      const QString line = line_for(name);
+      EXPECT_FALSE(line.isEmpty()) << name;
+      EXPECT_FALSE(lines.contains(line)) << name << " says what another button says: " << line.toStdString();
+      lines << line;
+    }
+  }
+  window_->game().settings().langue = 0;
+  EXPECT_EQ(line_for("Command4"), "Charger un tableau.");
+  window_->game().settings().langue = 1;
+  EXPECT_EQ(line_for("Command3"), "Save level.");
+  EXPECT_EQ(line_for("Command2"), "Edit a level.");
+}
+
+TEST_F(MainWindowTest, TheExplosionIsCentredOnTheBombsCell) {
+  const BoardWidget& board = window_->board();
+  const QWidget* explosion = find<QWidget>("expl");
+  for (const QSize size : {QSize(785, 523), QSize(1000, 666)}) {
+    window_->resize(size);
+    // In the middle, and in a corner where it reaches past the board.
+    for (int cell : {5 * nb_colonnes + 9, 0, derniere_case}) {
+      window_->show_explosion(cell);
+      ASSERT_TRUE(explosion->isVisible());
+      const QRect bomb = board.cell_rect(cell).translated(board.mapTo(window_.get(), QPoint(0, 0)));
+      const QRect shown = explosion->geometry().translated(explosion->parentWidget()->mapTo(window_.get(), QPoint(0, 0)));
+      // Three cells across and down, so one cell out on every side.
+      EXPECT_NEAR(shown.center().x(), bomb.center().x(), 1) << cell;
+      EXPECT_NEAR(shown.center().y(), bomb.center().y(), 1) << cell;
+      EXPECT_NEAR(shown.width(), 3 * bomb.width(), 3) << cell;
+      EXPECT_NEAR(shown.height(), 3 * bomb.height(), 3) << cell;
+    }
+  }
+  window_->hide_explosion();
+  EXPECT_FALSE(explosion->isVisible());
+}
+
+TEST_F(MainWindowTest, ThePaletteStripOffersEachPlayersPieceInItsPlaceAboveItsStock) {
+  const PaletteWidget& strip = window_->palette();
+  // Left to right as the player sees it: the piece under each picture.
+  std::vector<std::pair<int, int>> by_x;
+  for (const PaletteWidget::Entry& e : strip.entries()) {
+    const QPoint centre = strip.picture_center(e.piece);
+    const int piece = strip.piece_at(centre);
+    by_x.push_back({strip.mapTo(window_.get(), centre).x(), piece});
+    // Its stock box stands right under it.
+    const QWidget* box = find<QWidget>(QStringLiteral("nombre_type_%1").arg(piece).toUtf8().constData());
+    if (box == nullptr) continue;
+    const QRect picture = strip.picture_rect(piece).translated(strip.mapTo(window_.get(), QPoint(0, 0)));
+    const QRect under = box->geometry().translated(box->parentWidget()->mapTo(window_.get(), QPoint(0, 0)));
+    EXPECT_NEAR(under.left(), picture.left(), 1) << piece;
+    EXPECT_GT(under.top(), picture.bottom() - 1) << piece;
+  }
+  std::sort(by_x.begin(), by_x.end());
+  std::vector<int> order;
+  for (const auto& [x, piece] : by_x) order.push_back(piece);
+  // The brick; the platforms and curves and the junction in code order; the
+  // pipes; the side junctions, right first; then the special pieces in code
+  // order. Goals and the cat are the editor's alone.
+  const std::vector<int> expected = {piece::brique,
+                                     piece::plateforme,
+                                     piece::diagonale_droite,
+                                     piece::diagonale_gauche,
+                                     piece::coude_droit,
+                                     piece::coude_gauche,
+                                     piece::bifurcation,
+                                     piece::tuyau_plat,
+                                     piece::tuyau_croisement,
+                                     piece::embranchement_droit,
+                                     piece::embranchement_gauche,
+                                     piece::teleporteur,
+                                     piece::bombe,
+                                     piece::moulin,
+                                     piece::porte,
+                                     piece::eponge};
+  EXPECT_EQ(order, expected);
 }
 
 TEST_F(MainWindowTest, HoveringDescribesTheButtonsInTheCurrentLanguage) {
