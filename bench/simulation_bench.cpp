@@ -68,10 +68,10 @@ void BM_SimTypicalLevelGame(benchmark::State& state) {
   NoScores scores;
   NoLevels levels;
   Game game{view, scores, levels};
-  game.set_mode_jeu("jouer");
+  game.set_mode_jeu(ModeJeu::Jouer);
   game.load_level(typical_level(), "typical.tab");
-  game.start_water();
-  const Simulation start = game.simulation();
+  game.play().start_water();
+  const Simulation start = game.water();
   TickReport report;
   long ticks = 0;
   for (auto _ : state) {

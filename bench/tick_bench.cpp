@@ -24,13 +24,13 @@ struct Headless {
 void tick_from(benchmark::State& state, const Board& board) {
   Headless headless;
   Game& game = headless.game;
-  game.set_plain_flow(state.range(0) != 0);
-  game.set_mode_jeu("charger");
+  game.water().set_plain_flow(state.range(0) != 0);
+  game.set_mode_jeu(ModeJeu::Charger);
   game.nouveau_tableau();  // the editor: water timer on, source shut
   for (auto _ : state) {
-    game.set_plateau(board);  // every cell wet again, as at the start
+    game.water().set_board(board);  // every cell wet again, as at the start
     game.timer_eau_Timer();
-    benchmark::DoNotOptimize(game.cell(0));
+    benchmark::DoNotOptimize(game.table().cell(0));
   }
   state.SetItemsProcessed(state.iterations());
 }
@@ -47,8 +47,8 @@ void BM_ResetFullWetBoard(benchmark::State& state) {
   Headless headless;
   const Board wet = full_wet_board(steering_pieces);
   for (auto _ : state) {
-    headless.game.set_plateau(wet);
-    benchmark::DoNotOptimize(headless.game.cell(0));
+    headless.game.water().set_board(wet);
+    benchmark::DoNotOptimize(headless.game.table().cell(0));
   }
 }
 BENCHMARK(BM_ResetFullWetBoard);
@@ -57,13 +57,13 @@ BENCHMARK(BM_ResetFullWetBoard);
 void BM_TickDryBoard(benchmark::State& state) {
   Headless headless;
   Game& game = headless.game;
-  game.set_plain_flow(state.range(0) != 0);
-  game.set_mode_jeu("charger");
+  game.water().set_plain_flow(state.range(0) != 0);
+  game.set_mode_jeu(ModeJeu::Charger);
   game.nouveau_tableau();
-  game.set_plateau(dry(mixed_wet_board()));
+  game.water().set_board(dry(mixed_wet_board()));
   for (auto _ : state) {
     game.timer_eau_Timer();
-    benchmark::DoNotOptimize(game.cell(0));
+    benchmark::DoNotOptimize(game.table().cell(0));
   }
   state.SetItemsProcessed(state.iterations());
 }
@@ -72,15 +72,15 @@ BENCHMARK(BM_TickDryBoard)->Arg(1)->Arg(0);
 void BM_TypicalLevelGame(benchmark::State& state) {
   Headless headless;
   Game& game = headless.game;
-  game.set_plain_flow(state.range(0) != 0);
-  game.set_bruitages(false);
-  game.set_mode_jeu("jouer");
+  game.water().set_plain_flow(state.range(0) != 0);
+  game.settings().bruitages = false;
+  game.set_mode_jeu(ModeJeu::Jouer);
   const LevelData level = typical_level();
   long ticks = 0;
   for (auto _ : state) {
     game.load_level(level, "typical.tab");
-    game.start_water();
-    while (game.timer_eau_enabled()) {
+    game.play().start_water();
+    while (game.water().running()) {
       game.timer_eau_Timer();
       ++ticks;
     }

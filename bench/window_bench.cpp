@@ -84,9 +84,9 @@ int main(int argc, char** argv) {
   while (first_paint.ms < 0) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
   std::printf("first paint: %.0f ms after the program started\n", first_paint.ms);
 
-  window.game().set_mode_jeu("jouer");
+  window.game().set_mode_jeu(drippo::ModeJeu::Jouer);
   if (!window.load_level("busy.tab")) return 1;
-  window.game().start_water();
+  window.game().play().start_water();
   window.sync_from_game();
   const double cpu_before = cpu_seconds();
   QElapsedTimer wall;
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   app.exec();
   const double cpu = cpu_seconds() - cpu_before;
   std::printf("flowing water: %.2f s of processor in %.1f s (%.2f %% of one core), %d ticks\n", cpu,
-              wall.elapsed() / 1000.0, 100.0 * cpu / (wall.elapsed() / 1000.0), window.game().tick_counter());
+              wall.elapsed() / 1000.0, 100.0 * cpu / (wall.elapsed() / 1000.0), window.game().water().tick_counter());
   std::printf("resident memory: %.1f MB\n", resident_kb() / 1024.0);
   std::filesystem::remove_all(root);
   return 0;

@@ -28,27 +28,26 @@ std::string scaled_by_difficulty(const std::string& stored, std::int16_t difficu
 }  // namespace
 
 void Game::load_level(const LevelData& level, const std::string& file_name) {
-  if (in_tick_) return;
-  const bool playing = mode_jeu_ == "jouer";
-  const bool editing = mode_jeu_ == "charger";
+  if (table_.in_tick) return;
+  const bool playing = table_.mode_jeu() == ModeJeu::Jouer;
+  const bool editing = table_.mode_jeu() == ModeJeu::Charger;
 
-  en_pause_ = false;
-  montrer_accueil(false);
-  animer_enveloppe(false);
-  sim_.release_held_drops();
-  history_.clear();
+  table_.en_pause = false;
+  window_.montrer_accueil(false);
+  window_.animer_enveloppe(false);
+  water().release_held_drops();
+  editor_.forget_history();
   view_.start_next_music();
-  set_score_problem("");
-  set_comment("");
-  mode_edition_ = editing;
-  sync_mode();
-  tableau_sauve_ = playing;
-  playing_set_shown_ = playing;
+  table_.set_score_problem("");
+  table_.set_comment("");
+  table_.set_mode_edition(editing);
+  editor_.set_tableau_sauve(playing);
+  window_.set_playing_set_shown(playing);
 
   std::int16_t goals = 0;
   // No goal of a level just loaded is full, also in the editor, whose test
   // water would otherwise add to the score of the last game played.
-  set_texte_score("0");
+  table_.set_texte_score("0");
   for (int i = 0; i <= derniere_case; ++i) {
     Cellule c = level.cells[static_cast<std::size_t>(i)];
     if (is_goal(c.piece)) {
@@ -56,77 +55,51 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
       c.besoin = goal_need(c.piece);
     }
     c.modifiable = (playing && c.piece != piece::vide) ? 0 : 1;
-    sim_.set_cell(i, c);
+    water().set_cell(i, c);
   }
-  sim_.set_goals(goals, 0.0);
-  for (int t = 1; t <= nb_types; ++t) set_stock(t, level.stocks[static_cast<std::size_t>(t)]);
+  water().set_goals(goals, 0.0);
+  for (int t = 1; t <= nb_types; ++t) table_.set_stock(t, level.stocks[static_cast<std::size_t>(t)]);
 
-  set_text_temps(scaled_by_difficulty(level.time, difficulte_));
-  set_text_eau(scaled_by_difficulty(level.water, difficulte_));
-  auteur_tableau_ = level.author;
+  table_.set_text_temps(scaled_by_difficulty(level.time, settings_.difficulte));
+  table_.set_text_eau(scaled_by_difficulty(level.water, settings_.difficulte));
+  table_.auteur_tableau = level.author;
 
-  redraw_all();
-  nom_tableau_ = file_name;
-  view_.show_text(Field::Title, nom_tableau_);
-  fields_locked_ = playing;
-  timer_rebour_enabled_ = playing;
-  sim_.set_running(editing);
-  time_red_ = false;
+  table_.redraw_all();
+  table_.set_nom_tableau(file_name);
+  editor_.set_fields_locked(playing);
+  play_.level_started(playing);
+  water().set_running(editing);
   view_.state_changed();
 }
 
 void Game::nouveau_tableau() {
-  if (in_tick_) return;
-  en_pause_ = false;
-  montrer_accueil(false);
-  animer_enveloppe(false);
-  mode_edition_ = true;
-  sync_mode();
-  sim_.release_held_drops();
-  history_.clear();
-  set_score_problem("");
-  tableau_sauve_ = false;
-  playing_set_shown_ = false;
-  fields_locked_ = false;
-  for (int t = 1; t <= nb_types; ++t) set_stock(t, "99");
-  set_text_eau("10");
-  set_text_temps("10");
+  if (table_.in_tick) return;
+  table_.en_pause = false;
+  window_.montrer_accueil(false);
+  window_.animer_enveloppe(false);
+  table_.set_mode_edition(true);
+  water().release_held_drops();
+  editor_.forget_history();
+  table_.set_score_problem("");
+  editor_.set_tableau_sauve(false);
+  window_.set_playing_set_shown(false);
+  editor_.set_fields_locked(false);
+  for (int t = 1; t <= nb_types; ++t) table_.set_stock(t, "99");
+  table_.set_text_eau("10");
+  table_.set_text_temps("10");
   for (int i = 0; i <= derniere_case; ++i) {
-    const CellRef c = sim_.cell_ref(i);
+    const CellRef c = water().cell_ref(i);
     c.piece = piece::vide;
     c.eau_g = c.eau_d = c.eau_b = 0;
     c.compteur = 0;
     c.modifiable = 1;
-    show_picture(i, piece::vide);
+    table_.show_picture(i, piece::vide);
   }
   // The old level's goals are gone: the empty board has none, and no score.
-  recount_goals();
-  nom_tableau_ = "nouveau";
-  view_.show_text(Field::Title, nom_tableau_);
-  sim_.set_running(true);
-  timer_rebour_enabled_ = false;
-  time_red_ = false;
-  view_.state_changed();
-}
-
-LevelData Game::level_for_saving(const std::string& author) {
-  LevelData level;
-  sim_.clear_water();
-  level.cells = sim_.board();
-  level.stocks = stocks_;
-  level.time = text_temps_;
-  level.water = text_eau_;
-  level.author = author;
-  return level;
-}
-
-void Game::level_saved(const std::string& name, const std::string& author) {
-  tableau_sauve_ = true;
-  history_.clear();  // undo never reaches back past a save
-  nom_tableau_ = name + ".tab";
-  // The level is now signed so: the next save proposes this author.
-  auteur_tableau_ = author;
-  view_.show_text(Field::Title, nom_tableau_);
+  editor_.recount_goals();
+  table_.set_nom_tableau("nouveau");
+  water().set_running(true);
+  play_.level_started(false);
   view_.state_changed();
 }
 

@@ -21,32 +21,26 @@ struct TickScope {
 
 void Game::timer_eau_Timer() {
   // An explosion's pause lets window events run; a tick may not start inside it.
-  if (in_tick_) return;
-  TickScope scope(in_tick_);
+  if (table_.in_tick) return;
+  TickScope scope(table_.in_tick);
 
-  if (en_pause_) return;
+  if (table_.en_pause) return;
 
   // The hover help tells what the goal under the mouse needed as the tick began.
-  const int hovered_need = case_survolee_ >= 0 ? cell(case_survolee_).besoin : 0;
-  sim_.tick(report_, &pictures_);
+  const int hovered = window_.case_survolee();
+  const int hovered_need = hovered >= 0 ? table_.cell(hovered).besoin : 0;
+  water().tick(report_, &pictures_);
 
-  if (mode_jeu_ == "jouer" && !mode_edition_) set_text_temps(std::to_string(sim_.tick_counter() / 10));
+  if (table_.playing()) table_.set_text_temps(std::to_string(water().tick_counter() / 10));
   std::size_t next = 0;
   if (!report_.events.empty() && report_.events.front().kind == TickEvent::Kind::TimeOut) {
     play_back(report_.events.front());
     next = 1;
   }
-  if (case_survolee_ >= 0) show_need(hovered_need);
-  if (report_.poured) set_water_text(number_text(sim_.water_left()));
+  if (hovered >= 0) window_.show_need(hovered_need);
+  if (report_.poured) table_.show_water_left();
 
-  int changed = 0;
-  for (std::size_t k = 0; k < board_slots; ++k) changed |= pictures_[k] ^ shown_[k];
-  if (changed != 0) {
-    for (int i = 0; i <= derniere_case; ++i) {
-      const auto k = static_cast<std::size_t>(i);
-      if (pictures_[k] != shown_[k]) show_picture(i, pictures_[k]);
-    }
-  }
+  for (int i = 0; i <= derniere_case; ++i) table_.show_picture(i, pictures_[static_cast<std::size_t>(i)]);
 
   for (; next < report_.events.size(); ++next) play_back(report_.events[next]);
 }
@@ -55,52 +49,52 @@ void Game::play_back(const TickEvent& event) {
   using Kind = TickEvent::Kind;
   switch (event.kind) {
     case Kind::TimeOut:
-      fin_partie(Outcome::TimeOut, event.score);
-      set_message(msg::temps_ecoule);
+      play_.fin_partie(Outcome::TimeOut, event.score);
+      table_.set_message(msg::temps_ecoule);
       break;
     case Kind::GameOver:
-      fin_partie(Outcome::GameOver, event.score);
-      set_message(msg::partie_terminee);
+      play_.fin_partie(Outcome::GameOver, event.score);
+      table_.set_message(msg::partie_terminee);
       break;
     case Kind::Explosion: exploser(event.cell); break;
-    case Kind::CatBlown: set_message(msg::paf_le_chat); break;
+    case Kind::CatBlown: table_.set_message(msg::paf_le_chat); break;
     case Kind::BlastEndsGame:
-      show_picture(event.cell, piece::vide);
+      table_.show_picture(event.cell, piece::vide);
       for (Direction d : blast_order) {
         const int n = neighbour(event.cell, d);
-        if (n >= 0) show_picture(n, piece::vide);
+        if (n >= 0) table_.show_picture(n, piece::vide);
       }
-      fin_partie(Outcome::Cat, event.score);
+      play_.fin_partie(Outcome::Cat, event.score);
       break;
     case Kind::CatWetted:
-      play(Sound::Meow);
-      if (!mode_edition_) fin_partie(Outcome::Cat, event.score);
-      set_message(msg::attention_chat);
+      table_.play(Sound::Meow);
+      if (!table_.mode_edition()) play_.fin_partie(Outcome::Cat, event.score);
+      table_.set_message(msg::attention_chat);
       break;
     case Kind::GoalFilled:
-      set_message(msg::bien_joue);
-      if (sim_.goals() > 0) set_texte_score(number_text(std::floor(event.score)));
-      play(Sound::Goal);
+      table_.set_message(msg::bien_joue);
+      if (water().goals() > 0) table_.set_texte_score(number_text(std::floor(event.score)));
+      table_.play(Sound::Goal);
       break;
     case Kind::Win:
-      set_message(msg::partie_gagnee);
+      table_.set_message(msg::partie_gagnee);
       // Test water proves the level can be won, but the level was not played:
       // the editor's water goes on and nothing is recorded.
-      if (mode_edition_) break;
-      fin_partie(Outcome::Win, event.score);
-      tous_reussis();
+      if (table_.mode_edition()) break;
+      play_.fin_partie(Outcome::Win, event.score);
+      play_.tous_reussis();
       break;
   }
 }
 
 // The bomb's picture, and a short pause that lets the player see it.
 void Game::exploser(int c) {
-  play(Sound::Poof);
+  table_.play(Sound::Poof);
   view_.hide_explosion();
   view_.show_explosion(c);
   view_.pause_ms(explosion_pause_ms);
   view_.hide_explosion();
-  show_picture(c, piece::vide);
+  table_.show_picture(c, piece::vide);
 }
 
 }  // namespace drippo

@@ -32,8 +32,8 @@ std::optional<LevelError> ecrire_tableau(Game& game, const ProgramFolder& folder
   // The save dialog asks for a better name first; this guards every other caller.
   const auto path = level_name_problem(name) ? std::nullopt : folder.level_path(file_name);
   if (!path) return LevelError{LevelError::Kind::WriteFailed, file_name};
-  if (auto error = write_level_file(*path, game.level_for_saving(author))) return error;
-  game.level_saved(name, author);
+  if (auto error = write_level_file(*path, game.editor().level_for_saving(author))) return error;
+  game.editor().level_saved(name, author);
   return std::nullopt;
 }
 

@@ -28,7 +28,7 @@ LevelBuilder sample_level() {
 
 TEST(LoadLevel, ToPlayFixesTheLevelsPiecesAndStartsTheCountdown) {
   Table t;
-  t.game.set_mode_jeu("jouer");
+  t.game.set_mode_jeu(ModeJeu::Jouer);
   LevelData data = sample_level();
   data.author = "Zoé";
   t.game.load_level(data, "essai.tab");
@@ -40,30 +40,30 @@ TEST(LoadLevel, ToPlayFixesTheLevelsPiecesAndStartsTheCountdown) {
   EXPECT_EQ(t.at(60).besoin, 10);
   EXPECT_EQ(t.at(62).besoin, 30);
   EXPECT_EQ(t.at(63).besoin, 9);
-  EXPECT_EQ(t.game.nb_buts(), 3);
-  EXPECT_EQ(t.game.stock(piece::brique), "4");
-  EXPECT_EQ(t.game.auteur_tableau(), "Zoé");
+  EXPECT_EQ(t.game.water().goals(), 3);
+  EXPECT_EQ(t.game.table().stock(piece::brique), "4");
+  EXPECT_EQ(t.game.table().auteur_tableau, "Zoé");
   EXPECT_EQ(t.view.texts[Field::Title], std::vector<std::string>{"essai.tab"});
-  EXPECT_EQ(t.game.shown_picture(50), piece::brique);
-  EXPECT_TRUE(t.game.timer_rebour_enabled());
-  EXPECT_FALSE(t.game.timer_eau_enabled());
-  EXPECT_TRUE(t.game.fields_locked());
-  EXPECT_TRUE(t.game.tableau_sauve());
+  EXPECT_EQ(t.game.table().shown_picture(50), piece::brique);
+  EXPECT_TRUE(t.game.play().timer_rebour_enabled());
+  EXPECT_FALSE(t.game.water().running());
+  EXPECT_TRUE(t.game.editor().fields_locked());
+  EXPECT_TRUE(t.game.editor().tableau_sauve());
   EXPECT_EQ(t.view.music_starts, 1);
 }
 
 TEST(LoadLevel, ToEditLeavesEveryCellMovableAndRunsTheWater) {
   Table t;
-  t.game.set_mode_jeu("charger");
+  t.game.set_mode_jeu(ModeJeu::Charger);
   t.game.load_level(sample_level(), "essai.tab");
   for (int c : {50, 60, 63, 64, 65}) EXPECT_EQ(t.at(c).modifiable, 1) << c;
   EXPECT_EQ(t.at(61).besoin, 50);
-  EXPECT_EQ(t.game.nb_buts(), 3);
-  EXPECT_FALSE(t.game.timer_rebour_enabled());
-  EXPECT_TRUE(t.game.timer_eau_enabled());
-  EXPECT_FALSE(t.game.fields_locked());
-  EXPECT_FALSE(t.game.tableau_sauve());
-  EXPECT_TRUE(t.game.mode_edition());
+  EXPECT_EQ(t.game.water().goals(), 3);
+  EXPECT_FALSE(t.game.play().timer_rebour_enabled());
+  EXPECT_TRUE(t.game.water().running());
+  EXPECT_FALSE(t.game.editor().fields_locked());
+  EXPECT_FALSE(t.game.editor().tableau_sauve());
+  EXPECT_TRUE(t.game.table().mode_edition());
 }
 
 // Easy doubles the time and the water. Whole numbers keep every digit, and a
@@ -89,11 +89,11 @@ TEST(LoadLevel, EasyDifficultyDoublesTimeAndWater) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.difficulte) + " " + c.time + " " + c.water);
     Table t;
-    t.game.set_difficulte(c.difficulte);
-    t.game.set_mode_jeu("jouer");
+    t.game.settings().difficulte = c.difficulte;
+    t.game.set_mode_jeu(ModeJeu::Jouer);
     t.game.load_level(LevelBuilder().time(c.time).water(c.water), "essai.tab");
-    EXPECT_EQ(t.game.text_temps(), c.shown_time);
-    EXPECT_EQ(t.game.text_eau(), c.shown_water);
+    EXPECT_EQ(t.game.table().text_temps(), c.shown_time);
+    EXPECT_EQ(t.game.table().text_eau(), c.shown_water);
   }
 }
 
@@ -102,15 +102,15 @@ TEST(LoadLevel, ReloadingStopsTheWaterAndClearsWhatTheLastGameLeft) {
   const LevelData level = LevelBuilder().put(37, piece::eponge).water("5").time("3");
   t.play(level);
   t.ticks(2);
-  ASSERT_FALSE(t.game.retenues().empty());
-  t.game.toggle_pause();
+  ASSERT_FALSE(t.game.water().held_drops().to_vector().empty());
+  t.game.play().toggle_pause();
   t.game.load_level(level, "essai.tab");
-  EXPECT_FALSE(t.game.en_pause());
-  EXPECT_TRUE(t.game.retenues().empty());
-  EXPECT_FALSE(t.game.timer_eau_enabled());
-  EXPECT_TRUE(t.game.timer_rebour_enabled());
+  EXPECT_FALSE(t.game.play().en_pause());
+  EXPECT_TRUE(t.game.water().held_drops().to_vector().empty());
+  EXPECT_FALSE(t.game.water().running());
+  EXPECT_TRUE(t.game.play().timer_rebour_enabled());
   EXPECT_TRUE(t.board_dry());
-  EXPECT_EQ(t.game.text_eau(), "5");
+  EXPECT_EQ(t.game.table().text_eau(), "5");
   EXPECT_EQ(t.at(37).modifiable, 0);
 }
 
@@ -118,11 +118,11 @@ TEST(LoadLevel, AfterAGameTheEnvelopeStopsAndTheMessageClears) {
   Table t;
   t.play(LevelBuilder().water("0"));
   t.ticks(2);
-  ASSERT_EQ(t.game.games_ended(), 1);
-  EXPECT_TRUE(t.game.envelope_moving());
+  ASSERT_EQ(t.game.play().games_ended(), 1);
+  EXPECT_TRUE(t.game.window().envelope_moving());
   t.game.load_level(LevelBuilder().water("0"), "essai.tab");
-  EXPECT_FALSE(t.game.envelope_moving());
-  EXPECT_EQ(t.game.comment(), "");
+  EXPECT_FALSE(t.game.window().envelope_moving());
+  EXPECT_EQ(t.game.table().comment(), "");
 }
 
 // ---- New level and saving ------------------------------------------------------
@@ -134,20 +134,20 @@ TEST(NewLevel, StartsAnEmptyEditableBoard) {
   t.at(100).compteur = 4;
   t.game.nouveau_tableau();
 
-  for (int p = 1; p <= nb_types; ++p) EXPECT_EQ(t.game.stock(p), "99") << p;
-  EXPECT_EQ(t.game.text_temps(), "10");
-  EXPECT_EQ(t.game.text_eau(), "10");
+  for (int p = 1; p <= nb_types; ++p) EXPECT_EQ(t.game.table().stock(p), "99") << p;
+  EXPECT_EQ(t.game.table().text_temps(), "10");
+  EXPECT_EQ(t.game.table().text_eau(), "10");
   EXPECT_EQ(t.view.texts[Field::Title].back(), "nouveau");
-  EXPECT_TRUE(t.game.mode_edition());
-  EXPECT_FALSE(t.game.tableau_sauve());
-  EXPECT_FALSE(t.game.fields_locked());
-  EXPECT_TRUE(t.game.timer_eau_enabled());
-  EXPECT_FALSE(t.game.timer_rebour_enabled());
-  EXPECT_EQ(t.game.nb_buts(), 0);
+  EXPECT_TRUE(t.game.table().mode_edition());
+  EXPECT_FALSE(t.game.editor().tableau_sauve());
+  EXPECT_FALSE(t.game.editor().fields_locked());
+  EXPECT_TRUE(t.game.water().running());
+  EXPECT_FALSE(t.game.play().timer_rebour_enabled());
+  EXPECT_EQ(t.game.water().goals(), 0);
   for (int c = 0; c <= derniere_case; ++c) {
     EXPECT_EQ(t.at(c).piece, piece::vide) << c;
     EXPECT_EQ(t.at(c).modifiable, 1) << c;
-    EXPECT_EQ(t.game.shown_picture(c), 0) << c;
+    EXPECT_EQ(t.game.table().shown_picture(c), 0) << c;
   }
   EXPECT_TRUE(t.board_dry());
   EXPECT_EQ(t.at(100).compteur, 0);
@@ -161,7 +161,7 @@ TEST(SaveLevel, LevelForSavingDropsTheWaterAndKeepsTheRest) {
   t.edit(sample_level());
   t.drop(100, 'D', "D");
   t.drop(50, 'G', "G");
-  const LevelData saved = t.game.level_for_saving("Zoé");
+  const LevelData saved = t.game.editor().level_for_saving("Zoé");
   EXPECT_TRUE(t.board_dry());
   for (const Cellule& c : saved.cells) EXPECT_FALSE(c.has_water());
   EXPECT_EQ(saved.cells[50].piece, piece::brique);
@@ -175,20 +175,20 @@ TEST(SaveLevel, LevelForSavingDropsTheWaterAndKeepsTheRest) {
 // ---- Countdown and pause ---------------------------------------------------------
 
 void load_with_time(Table& t, const std::string& time) {
-  t.game.set_mode_jeu("jouer");
+  t.game.set_mode_jeu(ModeJeu::Jouer);
   t.game.load_level(LevelBuilder().time(time).water("5"), "essai.tab");
 }
 
 TEST(Countdown, TimeOfOneStartsTheWaterAtOnce) {
   Table t;
   load_with_time(t, "1");
-  t.game.set_tick_counter(77);
-  t.game.timer_rebour_Timer();
-  EXPECT_EQ(t.game.text_temps(), "0");
-  EXPECT_TRUE(t.game.timer_eau_enabled());
-  EXPECT_FALSE(t.game.timer_rebour_enabled());
-  EXPECT_FALSE(t.game.time_is_red());
-  EXPECT_EQ(t.game.tick_counter(), 0);
+  t.game.water().set_tick_counter(77);
+  t.game.play().timer_rebour_Timer();
+  EXPECT_EQ(t.game.table().text_temps(), "0");
+  EXPECT_TRUE(t.game.water().running());
+  EXPECT_FALSE(t.game.play().timer_rebour_enabled());
+  EXPECT_FALSE(t.game.play().time_is_red());
+  EXPECT_EQ(t.game.water().tick_counter(), 0);
   EXPECT_EQ(t.view.count(Sound::Water), 1);
   EXPECT_EQ(t.view.count(Sound::Hurry), 0);
 }
@@ -208,58 +208,58 @@ TEST(Countdown, LastThreeSecondsHurryInRed) {
   load_with_time(t, "5");
   for (const Step& s : steps) {
     SCOPED_TRACE(s.shown);
-    t.game.timer_rebour_Timer();
-    EXPECT_EQ(t.game.text_temps(), s.shown);
-    EXPECT_EQ(t.game.time_is_red(), s.red);
+    t.game.play().timer_rebour_Timer();
+    EXPECT_EQ(t.game.table().text_temps(), s.shown);
+    EXPECT_EQ(t.game.play().time_is_red(), s.red);
     EXPECT_EQ(t.view.count(Sound::Hurry), s.hurries);
-    EXPECT_EQ(t.game.timer_eau_enabled(), s.water);
+    EXPECT_EQ(t.game.water().running(), s.water);
     if (s.red) {
-      EXPECT_EQ(t.game.comment(), "Attention...");
+      EXPECT_EQ(t.game.table().comment(), "Attention...");
     }
   }
-  EXPECT_EQ(t.game.comment(), "C'est parti!");
+  EXPECT_EQ(t.game.table().comment(), "C'est parti!");
 }
 
 TEST(Countdown, FractionalTimeStartsOnceBelowZero) {
   Table t;
-  t.game.set_langue(1);
+  t.game.settings().langue = 1;
   load_with_time(t, "2.5");
-  t.game.timer_rebour_Timer();
-  EXPECT_EQ(t.game.text_temps(), "1.5");
-  EXPECT_EQ(t.game.comment(), "Ready...");
-  t.game.timer_rebour_Timer();
-  EXPECT_EQ(t.game.text_temps(), "0.5");
-  EXPECT_FALSE(t.game.timer_eau_enabled());
-  t.game.timer_rebour_Timer();
-  EXPECT_TRUE(t.game.timer_eau_enabled());
-  EXPECT_FALSE(t.game.timer_rebour_enabled());
-  EXPECT_EQ(t.game.comment(), "Go!");
+  t.game.play().timer_rebour_Timer();
+  EXPECT_EQ(t.game.table().text_temps(), "1.5");
+  EXPECT_EQ(t.game.table().comment(), "Ready...");
+  t.game.play().timer_rebour_Timer();
+  EXPECT_EQ(t.game.table().text_temps(), "0.5");
+  EXPECT_FALSE(t.game.water().running());
+  t.game.play().timer_rebour_Timer();
+  EXPECT_TRUE(t.game.water().running());
+  EXPECT_FALSE(t.game.play().timer_rebour_enabled());
+  EXPECT_EQ(t.game.table().comment(), "Go!");
 }
 
 TEST(Pause, FreezesTheCountdownUntilResumed) {
   Table t;
   load_with_time(t, "5");
-  t.game.timer_rebour_Timer();
-  t.game.toggle_pause();
-  EXPECT_TRUE(t.game.en_pause());
-  EXPECT_FALSE(t.game.cells_shown());
-  for (int k = 0; k < 3; ++k) t.game.timer_rebour_Timer();
-  EXPECT_EQ(t.game.text_temps(), "4");
-  t.game.toggle_pause();
-  EXPECT_TRUE(t.game.cells_shown());
-  t.game.timer_rebour_Timer();
-  EXPECT_EQ(t.game.text_temps(), "3");
+  t.game.play().timer_rebour_Timer();
+  t.game.play().toggle_pause();
+  EXPECT_TRUE(t.game.play().en_pause());
+  EXPECT_FALSE(t.game.window().cells_shown());
+  for (int k = 0; k < 3; ++k) t.game.play().timer_rebour_Timer();
+  EXPECT_EQ(t.game.table().text_temps(), "4");
+  t.game.play().toggle_pause();
+  EXPECT_TRUE(t.game.window().cells_shown());
+  t.game.play().timer_rebour_Timer();
+  EXPECT_EQ(t.game.table().text_temps(), "3");
 }
 
 TEST(Pause, OnlyAPlayedLevelCanBePaused) {
   Table welcome;
-  welcome.game.toggle_pause();
-  EXPECT_FALSE(welcome.game.en_pause());
+  welcome.game.play().toggle_pause();
+  EXPECT_FALSE(welcome.game.play().en_pause());
 
   Table editor;
   editor.edit(LevelBuilder());
-  editor.game.toggle_pause();
-  EXPECT_FALSE(editor.game.en_pause());
+  editor.game.play().toggle_pause();
+  EXPECT_FALSE(editor.game.play().en_pause());
 }
 
 }  // namespace

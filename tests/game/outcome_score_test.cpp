@@ -29,14 +29,14 @@ TEST(Goal, GlassFillsAtTheTenthDropAndTheEleventhOnlyCounts) {
   EXPECT_EQ(t.view.count(Sound::Goal), 0);
   t.ticks(1);
   EXPECT_EQ(t.at(37).besoin, 0);
-  EXPECT_EQ(t.game.comment(), "Bien joué!");
-  EXPECT_EQ(t.game.texte_score(), "50");
+  EXPECT_EQ(t.game.table().comment(), "Bien joué!");
+  EXPECT_EQ(t.game.table().texte_score(), "50");
   EXPECT_EQ(t.view.count(Sound::Goal), 1);
   t.ticks(1);
   EXPECT_EQ(t.at(37).besoin, -1);
-  EXPECT_EQ(t.game.score(), 50.0);
+  EXPECT_EQ(t.game.water().score(), 50.0);
   EXPECT_EQ(t.view.count(Sound::Goal), 1);
-  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_EQ(t.game.play().games_ended(), 0);
 }
 
 TEST(Goal, ScoreIsTheShareOfGoalsFilled) {
@@ -48,21 +48,21 @@ TEST(Goal, ScoreIsTheShareOfGoalsFilled) {
     LevelBuilder level;
     for (int k = 0; k < n; ++k) level.put(95 + 2 * k, piece::verre);
     t.play(level.water("100"));
-    ASSERT_EQ(t.game.nb_buts(), n);
+    ASSERT_EQ(t.game.water().goals(), n);
     for (int k = 0; k < n; ++k) t.at(95 + 2 * k).besoin = 1;
     for (int k = 1; k <= n; ++k) {
       t.drop(95 + 2 * (k - 1), 'B', "D");
       t.ticks(1);
-      EXPECT_EQ(t.game.texte_score(), std::to_string(100 * k / n)) << k << " filled";
+      EXPECT_EQ(t.game.table().texte_score(), std::to_string(100 * k / n)) << k << " filled";
       if (k < n) {
-        EXPECT_EQ(t.game.comment(), "Bien joué!");
-        EXPECT_EQ(t.game.games_ended(), 0);
+        EXPECT_EQ(t.game.table().comment(), "Bien joué!");
+        EXPECT_EQ(t.game.play().games_ended(), 0);
       }
     }
-    EXPECT_EQ(t.game.score(), 100.0);
-    EXPECT_EQ(t.game.comment(), "Partie gagnée!");
-    EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
-    EXPECT_EQ(t.game.games_ended(), 1);
+    EXPECT_EQ(t.game.water().score(), 100.0);
+    EXPECT_EQ(t.game.table().comment(), "Partie gagnée!");
+    EXPECT_EQ(t.game.play().last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.play().games_ended(), 1);
     ASSERT_EQ(t.scores.recorded.size(), 1u);
     EXPECT_EQ(t.scores.recorded[0], (std::pair<std::string, double>{"essai.tab", 100.0}));
   }
@@ -72,12 +72,12 @@ TEST(Goal, WithoutCountedGoalsAFilledGoalOnlySaysWellDone) {
   Table t;
   t.play(LevelBuilder().water("100"));
   t.at(100).piece = piece::verre;
-  ASSERT_EQ(t.game.nb_buts(), 0);
+  ASSERT_EQ(t.game.water().goals(), 0);
   fill_goal(t, 100);
-  EXPECT_EQ(t.game.comment(), "Bien joué!");
-  EXPECT_EQ(t.game.score(), 0.0);
-  EXPECT_EQ(t.game.texte_score(), "0");
-  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_EQ(t.game.table().comment(), "Bien joué!");
+  EXPECT_EQ(t.game.water().score(), 0.0);
+  EXPECT_EQ(t.game.table().texte_score(), "0");
+  EXPECT_EQ(t.game.play().games_ended(), 0);
 }
 
 TEST(Goal, NeedStopsAtTheSmallestValueInsteadOfWrapping) {
@@ -98,15 +98,15 @@ TEST(Outcome, TimeRunsOutAtTick1200WhileDropsStillMove) {
   Table t;
   t.play(LevelBuilder().water("2000"));
   t.ticks(1199);
-  EXPECT_EQ(t.game.text_temps(), "119");
-  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_EQ(t.game.table().text_temps(), "119");
+  EXPECT_EQ(t.game.play().games_ended(), 0);
   t.ticks(1);
-  EXPECT_EQ(t.game.text_temps(), "120");
-  EXPECT_EQ(t.game.last_outcome(), Outcome::TimeOut);
-  EXPECT_EQ(t.game.comment(), "Temps ecoulé...");
-  EXPECT_FALSE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.game.table().text_temps(), "120");
+  EXPECT_EQ(t.game.play().last_outcome(), Outcome::TimeOut);
+  EXPECT_EQ(t.game.table().comment(), "Temps ecoulé...");
+  EXPECT_FALSE(t.game.water().running());
   // The source and the drops did their work in that tick too.
-  EXPECT_EQ(t.game.text_eau(), "800");
+  EXPECT_EQ(t.game.table().text_eau(), "800");
   EXPECT_EQ(t.at(37).eau_b, 1);
   EXPECT_EQ(t.at(56).eau_b, 1);
   EXPECT_EQ(t.scores.recorded.size(), 1u);
@@ -129,14 +129,14 @@ TEST(Outcome, EndOfWaterDecidedOnTheTickAfterTheBoardDries) {
     int ended = 0;
     for (int k = 1; k <= 60 && ended == 0; ++k) {
       t.ticks(1);
-      if (t.game.shown_picture(case_source) == 400) ++releases;
-      if (t.game.games_ended() > 0) ended = k;
+      if (t.game.table().shown_picture(case_source) == 400) ++releases;
+      if (t.game.play().games_ended() > 0) ended = k;
     }
     EXPECT_EQ(releases, c.releases);
     EXPECT_EQ(ended, c.ends_at);
-    EXPECT_EQ(t.game.last_outcome(), Outcome::GameOver);
-    EXPECT_EQ(t.game.comment(), "Partie terminée...");
-    EXPECT_EQ(t.game.games_ended(), 1);
+    EXPECT_EQ(t.game.play().last_outcome(), Outcome::GameOver);
+    EXPECT_EQ(t.game.table().comment(), "Partie terminée...");
+    EXPECT_EQ(t.game.play().games_ended(), 1);
     EXPECT_EQ(t.view.count(Sound::Griou), 1);
   }
 }
@@ -145,12 +145,12 @@ TEST(Outcome, TimeOutInTheTickTheWaterEndsHidesTheGameOver) {
   Table t;
   t.play(LevelBuilder().water("1188"));  // dry after tick 1199
   t.ticks(1199);
-  ASSERT_EQ(t.game.games_ended(), 0);
+  ASSERT_EQ(t.game.play().games_ended(), 0);
   ASSERT_TRUE(t.board_dry());
   t.ticks(1);
-  EXPECT_EQ(t.game.games_ended(), 1);
-  EXPECT_EQ(t.game.last_outcome(), Outcome::TimeOut);
-  EXPECT_EQ(t.game.comment(), "Temps ecoulé...");
+  EXPECT_EQ(t.game.play().games_ended(), 1);
+  EXPECT_EQ(t.game.play().last_outcome(), Outcome::TimeOut);
+  EXPECT_EQ(t.game.table().comment(), "Temps ecoulé...");
 }
 
 TEST(Outcome, LastGoalFilledAsTheTimeRunsOutWins) {
@@ -158,9 +158,9 @@ TEST(Outcome, LastGoalFilledAsTheTimeRunsOutWins) {
   t.play(LevelBuilder().put(100, piece::verre).water("2000"));
   t.ticks(1199);
   fill_goal(t, 100);
-  EXPECT_EQ(t.game.comment(), "Partie gagnée!");
-  EXPECT_EQ(t.game.games_ended(), 2);
-  EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
+  EXPECT_EQ(t.game.table().comment(), "Partie gagnée!");
+  EXPECT_EQ(t.game.play().games_ended(), 2);
+  EXPECT_EQ(t.game.play().last_outcome(), Outcome::Win);
   ASSERT_EQ(t.scores.recorded.size(), 2u);
   EXPECT_EQ(t.scores.recorded[1].second, 100.0);
 }
@@ -174,25 +174,25 @@ TEST(Cat, WettingTheCatEndsTheGameWithTheScoreOfTheGoalsFilledBefore) {
   t.drop(100, 'B', "D");
   t.drop(150, 'D', "D");
   t.ticks(1);
-  EXPECT_EQ(t.game.texte_score(), "50");
-  EXPECT_EQ(t.game.comment(), "Attention au chat!");
-  EXPECT_EQ(t.game.last_outcome(), Outcome::Cat);
-  EXPECT_EQ(t.game.games_ended(), 1);
+  EXPECT_EQ(t.game.table().texte_score(), "50");
+  EXPECT_EQ(t.game.table().comment(), "Attention au chat!");
+  EXPECT_EQ(t.game.play().last_outcome(), Outcome::Cat);
+  EXPECT_EQ(t.game.play().games_ended(), 1);
   EXPECT_EQ(t.view.count(Sound::Meow), 1);
   EXPECT_EQ(t.scores.recorded, (std::vector<std::pair<std::string, double>>{{"essai.tab", 50.0}}));
 }
 
 TEST(Cat, InTheEditorTheCatComplainsAndTheWaterGoesOn) {
   Table t;
-  t.game.set_langue(1);
+  t.game.settings().langue = 1;
   t.edit(LevelBuilder().put(100, piece::chat));
   t.drop(100, 'B', "D");
   t.drop(50, 'B', "D");
   t.ticks(1);
-  EXPECT_EQ(t.game.comment(), "Mind the cat!");
+  EXPECT_EQ(t.game.table().comment(), "Mind the cat!");
   EXPECT_EQ(t.view.count(Sound::Meow), 1);
-  EXPECT_EQ(t.game.games_ended(), 0);
-  EXPECT_TRUE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.game.play().games_ended(), 0);
+  EXPECT_TRUE(t.game.water().running());
   t.ticks(1);
   EXPECT_EQ(t.at(88).eau_b, 1);
 }
@@ -202,20 +202,20 @@ TEST(Outcome, AScoreThatCannotBeKeptIsToldUnderTheOutcomeUntilTheNextGame) {
     SCOPED_TRACE(langue);
     const std::string problem = langue == 0 ? "Score perdu" : "Score lost";
     Table t;
-    t.game.set_langue(langue);
+    t.game.settings().langue = langue;
     t.scores.failing = true;
     t.play(LevelBuilder().put(100, piece::verre).put(150, piece::verre).water("0"));
     fill_goal(t, 100);
     const std::string well_done = langue == 0 ? "Bien joué!" : "Well done!";
-    EXPECT_EQ(t.game.comment(), well_done);  // nothing recorded yet
+    EXPECT_EQ(t.game.table().comment(), well_done);  // nothing recorded yet
     t.ticks(1);                              // the board is dry: game over
-    ASSERT_EQ(t.game.last_outcome(), Outcome::GameOver);
+    ASSERT_EQ(t.game.play().last_outcome(), Outcome::GameOver);
     const std::string game_over = langue == 0 ? "Partie terminée..." : "Game over...";
-    EXPECT_EQ(t.game.comment(), game_over + "\n" + problem);
-    t.game.hover_cell(150);
-    EXPECT_EQ(t.game.comment(), (langue == 0 ? "Gouttes: 10\n" : "Amount: 10\n") + problem);
-    t.game.start_water();  // the next game
-    EXPECT_EQ(t.game.comment(), langue == 0 ? "C'est parti!" : "Go!");
+    EXPECT_EQ(t.game.table().comment(), game_over + "\n" + problem);
+    t.game.window().hover_cell(150);
+    EXPECT_EQ(t.game.table().comment(), (langue == 0 ? "Gouttes: 10\n" : "Amount: 10\n") + problem);
+    t.game.play().start_water();  // the next game
+    EXPECT_EQ(t.game.table().comment(), langue == 0 ? "C'est parti!" : "Go!");
 
     // A win says so before the score is recorded: the problem comes under it.
     t.at(100).besoin = 1;
@@ -223,8 +223,8 @@ TEST(Outcome, AScoreThatCannotBeKeptIsToldUnderTheOutcomeUntilTheNextGame) {
     t.drop(100, 'B', "D");
     t.drop(150, 'B', "D");
     t.ticks(1);
-    ASSERT_EQ(t.game.last_outcome(), Outcome::Win);
-    EXPECT_EQ(t.game.comment(), (langue == 0 ? "Partie gagnée!\n" : "You win!\n") + problem);
+    ASSERT_EQ(t.game.play().last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.table().comment(), (langue == 0 ? "Partie gagnée!\n" : "You win!\n") + problem);
   }
 }
 
@@ -234,15 +234,15 @@ TEST(EditorWater, EnteringTheEditorAfterAWinStartsFromNoScore) {
   Table t;
   t.play(LevelBuilder().put(100, piece::verre).water("10"));
   fill_goal(t, 100);
-  ASSERT_EQ(t.game.score(), 100.0);
+  ASSERT_EQ(t.game.water().score(), 100.0);
 
   t.game.nouveau_tableau();
-  EXPECT_EQ(t.game.score(), 0.0);
-  EXPECT_EQ(t.game.texte_score(), "0");
+  EXPECT_EQ(t.game.water().score(), 0.0);
+  EXPECT_EQ(t.game.table().texte_score(), "0");
 
   t.edit(LevelBuilder().put(100, piece::verre).put(200, piece::verre));
   fill_goal(t, 100);
-  EXPECT_EQ(t.game.texte_score(), "50");
+  EXPECT_EQ(t.game.table().texte_score(), "50");
 }
 
 TEST(EditorWater, AWinByTestWaterIsOnlyAMessage) {
@@ -250,25 +250,25 @@ TEST(EditorWater, AWinByTestWaterIsOnlyAMessage) {
   t.levels.levels = {{"essai.tab", "100"}};
   t.edit(LevelBuilder().put(100, piece::verre).stock(piece::verre, "1"));
   fill_goal(t, 100);
-  EXPECT_EQ(t.game.comment(), "Partie gagnée!");
-  EXPECT_EQ(t.game.texte_score(), "100");
-  EXPECT_TRUE(t.game.timer_eau_enabled());
-  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_EQ(t.game.table().comment(), "Partie gagnée!");
+  EXPECT_EQ(t.game.table().texte_score(), "100");
+  EXPECT_TRUE(t.game.water().running());
+  EXPECT_EQ(t.game.play().games_ended(), 0);
   EXPECT_TRUE(t.scores.recorded.empty());
-  EXPECT_FALSE(t.game.accueil_shown());
-  EXPECT_FALSE(t.game.envelope_shown());
+  EXPECT_FALSE(t.game.window().accueil_shown());
+  EXPECT_FALSE(t.game.window().envelope_shown());
 
   // The goal taken back and set down again is empty again: filling it wins
   // again, at 100 and not past it; the full one is half of two goals.
-  t.game.reprendre_piece(100);
-  ASSERT_TRUE(t.game.palette_mouse_down(piece::verre));
-  ASSERT_TRUE(t.game.drop_on_cell(100));
-  EXPECT_EQ(t.game.texte_score(), "0");
+  t.game.placing().reprendre_piece(100);
+  ASSERT_TRUE(t.game.placing().palette_mouse_down(piece::verre));
+  ASSERT_TRUE(t.game.placing().drop_on_cell(100));
+  EXPECT_EQ(t.game.table().texte_score(), "0");
   fill_goal(t, 100);
-  EXPECT_EQ(t.game.texte_score(), "100");
-  ASSERT_TRUE(t.game.palette_mouse_down(piece::verre));
-  ASSERT_TRUE(t.game.drop_on_cell(120));
-  EXPECT_EQ(t.game.texte_score(), "50");
+  EXPECT_EQ(t.game.table().texte_score(), "100");
+  ASSERT_TRUE(t.game.placing().palette_mouse_down(piece::verre));
+  ASSERT_TRUE(t.game.placing().drop_on_cell(120));
+  EXPECT_EQ(t.game.table().texte_score(), "50");
 }
 
 TEST(EditorWater, ATestDropOnAnEmptyCellChangesNothingElse) {
@@ -278,17 +278,17 @@ TEST(EditorWater, ATestDropOnAnEmptyCellChangesNothingElse) {
   t.drop(120, 'B', "D");
   t.ticks(1);
   ASSERT_EQ(t.at(101).piece, piece::vide);
-  ASSERT_EQ(t.game.nb_buts(), 2);
+  ASSERT_EQ(t.game.water().goals(), 2);
 
-  EXPECT_FALSE(t.game.board_mouse_down(50, MouseButton::Right));
+  EXPECT_FALSE(t.game.placing().board_mouse_down(50, MouseButton::Right));
   EXPECT_EQ(t.at(50).eau_b, 1);
-  EXPECT_EQ(t.game.nb_buts(), 2);
-  EXPECT_FALSE(t.game.can_undo());
+  EXPECT_EQ(t.game.water().goals(), 2);
+  EXPECT_FALSE(t.game.editor().can_undo());
 
   // So the glass left is half of the goals, not all of them.
   fill_goal(t, 200);
-  EXPECT_EQ(t.game.texte_score(), "50");
-  EXPECT_EQ(t.game.comment(), "Bien joué!");
+  EXPECT_EQ(t.game.table().texte_score(), "50");
+  EXPECT_EQ(t.game.table().comment(), "Bien joué!");
 }
 
 // ---- Every level done ---------------------------------------------------------
@@ -317,18 +317,18 @@ TEST(AllLevelsDone, CongratulatesOnceEveryLevelStandsAt100) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.langue);
     Table t;
-    t.game.set_langue(c.langue);
+    t.game.settings().langue = c.langue;
     t.levels.levels = {{"a.tab", "100"}, {"essai.tab", "100"}, {"z.tab", "100"}};
     t.play(LevelBuilder().put(100, piece::verre).water("50"));
     const int music_at_start = t.view.music_starts;
-    EXPECT_FALSE(t.game.accueil_shown());
+    EXPECT_FALSE(t.game.window().accueil_shown());
     fill_goal(t, 100);
-    EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
-    EXPECT_EQ(t.game.comment(), c.win);
-    EXPECT_EQ(t.game.accueil(), c.text);
-    EXPECT_TRUE(t.game.accueil_shown());
-    EXPECT_TRUE(t.game.image3_shown());
-    EXPECT_TRUE(t.game.envelope_shown());
+    EXPECT_EQ(t.game.play().last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.table().comment(), c.win);
+    EXPECT_EQ(t.game.window().accueil(), c.text);
+    EXPECT_TRUE(t.game.window().accueil_shown());
+    EXPECT_TRUE(t.game.window().image3_shown());
+    EXPECT_TRUE(t.game.window().envelope_shown());
     EXPECT_EQ(t.view.music_starts, music_at_start + 1);
   }
 }
@@ -341,9 +341,9 @@ TEST(AllLevelsDone, NothingMoreWhileOneLevelIsNotAt100) {
     t.play(LevelBuilder().put(100, piece::verre).water("50"));
     const int music_at_start = t.view.music_starts;
     fill_goal(t, 100);
-    EXPECT_EQ(t.game.last_outcome(), Outcome::Win);
-    EXPECT_EQ(t.game.accueil(), "");
-    EXPECT_FALSE(t.game.accueil_shown());
+    EXPECT_EQ(t.game.play().last_outcome(), Outcome::Win);
+    EXPECT_EQ(t.game.window().accueil(), "");
+    EXPECT_FALSE(t.game.window().accueil_shown());
     EXPECT_EQ(t.view.music_starts, music_at_start);
   }
 }

@@ -43,15 +43,15 @@ void expect_same_both_ways(const Board& start, int ticks, const std::string& wha
   Table fast, slow;
   for (Table* t : {&fast, &slow}) {
     t->game.nouveau_tableau();
-    t->game.set_plateau(start);
+    t->game.water().set_board(start);
   }
-  slow.game.set_plain_flow(false);
+  slow.game.water().set_plain_flow(false);
   for (int k = 1; k <= ticks; ++k) {
     fast.game.timer_eau_Timer();
     slow.game.timer_eau_Timer();
-    ASSERT_EQ(fast.game.plateau(), slow.game.plateau()) << what << ", tick " << k;
-    ASSERT_EQ(fast.game.plateau_sec(), slow.game.plateau_sec()) << what << ", tick " << k;
-    ASSERT_EQ(fast.game.retenues(), slow.game.retenues()) << what << ", tick " << k;
+    ASSERT_EQ(fast.game.water().board(), slow.game.water().board()) << what << ", tick " << k;
+    ASSERT_EQ(fast.game.water().dry(), slow.game.water().dry()) << what << ", tick " << k;
+    ASSERT_EQ(fast.game.water().held_drops().to_vector(), slow.game.water().held_drops().to_vector()) << what << ", tick " << k;
   }
 }
 

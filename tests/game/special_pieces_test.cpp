@@ -110,12 +110,12 @@ TEST(Bomb, BlowingUpTheCatWhilePlayingEndsTheGameAndFreesTheFixedPieces) {
   t.ticks(1);
   EXPECT_EQ(t.at(81).modifiable, 1);
   EXPECT_EQ(t.at(100).modifiable, 1);
-  EXPECT_EQ(t.game.comment(), "Paf le chat!");
-  EXPECT_EQ(t.game.last_outcome(), Outcome::Cat);
-  EXPECT_EQ(t.game.games_ended(), 1);
-  EXPECT_FALSE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.game.table().comment(), "Paf le chat!");
+  EXPECT_EQ(t.game.play().last_outcome(), Outcome::Cat);
+  EXPECT_EQ(t.game.play().games_ended(), 1);
+  EXPECT_FALSE(t.game.water().running());
   EXPECT_EQ(t.at(101).piece, piece::vide);
-  for (int c : {100, 81, 119, 99, 101, 80, 82, 118, 120}) EXPECT_EQ(t.game.shown_picture(c), 0) << c;
+  for (int c : {100, 81, 119, 99, 101, 80, 82, 118, 120}) EXPECT_EQ(t.game.table().shown_picture(c), 0) << c;
   EXPECT_EQ(t.view.count(Sound::Griou), 1);
 }
 
@@ -125,9 +125,9 @@ TEST(Bomb, BlowingUpTheCatInTheEditorRemovesItSilently) {
   t.drop(100, 'B', "D");
   t.ticks(1);
   EXPECT_EQ(t.at(101).piece, piece::vide);
-  EXPECT_EQ(t.game.comment(), "");
-  EXPECT_EQ(t.game.games_ended(), 0);
-  EXPECT_TRUE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.game.table().comment(), "");
+  EXPECT_EQ(t.game.play().games_ended(), 0);
+  EXPECT_TRUE(t.game.water().running());
 }
 
 // ---- Mill and doors --------------------------------------------------------
@@ -138,15 +138,15 @@ TEST(Mill, PowersItsDoorsForExactlyFourTicks) {
   t.edit(LevelBuilder().put(100, piece::moulin).put({99, 101}, piece::porte));
   t.drop(100, 'B', "D");
   t.ticks(1);  // tick T: the mill turns
-  EXPECT_EQ(t.game.shown_picture(99), piece::porte);
+  EXPECT_EQ(t.game.table().shown_picture(99), piece::porte);
   for (int k = 1; k <= 4; ++k) {
     t.ticks(1);
-    EXPECT_EQ(t.game.shown_picture(99), 814) << "T+" << k;
-    EXPECT_EQ(t.game.shown_picture(101), 814) << "T+" << k;
+    EXPECT_EQ(t.game.table().shown_picture(99), 814) << "T+" << k;
+    EXPECT_EQ(t.game.table().shown_picture(101), 814) << "T+" << k;
   }
   t.ticks(1);
-  EXPECT_EQ(t.game.shown_picture(99), piece::porte);
-  EXPECT_EQ(t.game.shown_picture(101), piece::porte);
+  EXPECT_EQ(t.game.table().shown_picture(99), piece::porte);
+  EXPECT_EQ(t.game.table().shown_picture(101), piece::porte);
 }
 
 TEST(Mill, AtTheEdgesPowersOnlyNeighboursOnItsRow) {
@@ -166,18 +166,18 @@ TEST(Mill, AtTheEdgesPowersOnlyNeighboursOnItsRow) {
 TEST(Sponge, HoldsADropTenTicksThenLetsItFallBelowEvenOnceDestroyed) {
   Table t;
   t.edit(LevelBuilder().put(100, piece::eponge));
-  t.game.set_tick_counter(49);
+  t.game.water().set_tick_counter(49);
   t.drop(100, 'B', "G");
   t.ticks(1);
-  ASSERT_EQ(t.game.tick_counter(), 50);
-  EXPECT_EQ(t.game.retenues(), (std::vector<Retenue>{{100, 50, 10, Sens::gauche()}}));
+  ASSERT_EQ(t.game.water().tick_counter(), 50);
+  EXPECT_EQ(t.game.water().held_drops().to_vector(), (std::vector<Retenue>{{100, 50, 10, Sens::gauche()}}));
   EXPECT_EQ(t.at(100).modifiable, 0);
   t.at(100).piece = piece::vide;
   t.ticks(9);
   EXPECT_TRUE(t.board_dry());
   t.ticks(1);  // tick 60
   EXPECT_EQ(t.wet(), Wet{"119B:G"});
-  EXPECT_TRUE(t.game.retenues().empty());
+  EXPECT_TRUE(t.game.water().held_drops().to_vector().empty());
   EXPECT_EQ(t.at(100).modifiable, 1);
   t.ticks(1);
   EXPECT_EQ(t.wet(), Wet{"138B:G"});
@@ -189,9 +189,9 @@ TEST(Sponge, HorizontalDropsAreHeldWithTheirOwnHeading) {
   t.drop(100, 'D', "G");
   t.at(100).eau_g = 1;
   t.ticks(1);
-  ASSERT_EQ(t.game.retenues().size(), 2u);
-  EXPECT_TRUE(t.game.retenues()[0].sens.is_droite());
-  EXPECT_TRUE(t.game.retenues()[1].sens.is_gauche());
+  ASSERT_EQ(t.game.water().held_drops().to_vector().size(), 2u);
+  EXPECT_TRUE(t.game.water().held_drops().to_vector()[0].sens.is_droite());
+  EXPECT_TRUE(t.game.water().held_drops().to_vector()[1].sens.is_gauche());
   EXPECT_EQ(t.at(100).modifiable, -1);
 }
 
@@ -200,7 +200,7 @@ TEST(Sponge, WaterItHoldsKeepsTheGameGoing) {
   t.play(LevelBuilder().put(37, piece::eponge).water("1"));
   t.ticks(5);  // held from tick 2 to tick 12
   EXPECT_TRUE(t.board_dry());
-  EXPECT_EQ(t.game.games_ended(), 0);
+  EXPECT_EQ(t.game.play().games_ended(), 0);
 }
 
 TEST(Sponge, BottomRowSpongeLosesWhatItReleases) {
@@ -208,7 +208,7 @@ TEST(Sponge, BottomRowSpongeLosesWhatItReleases) {
   t.edit(LevelBuilder().put(220, piece::eponge));
   t.drop(220, 'B', "D");
   t.ticks(11);
-  EXPECT_TRUE(t.game.retenues().empty());
+  EXPECT_TRUE(t.game.water().held_drops().to_vector().empty());
   EXPECT_TRUE(t.board_dry());
   EXPECT_EQ(t.at(220).modifiable, 1);
 }
@@ -216,16 +216,16 @@ TEST(Sponge, BottomRowSpongeLosesWhatItReleases) {
 TEST(Sponge, ReleaseTickWrapsWithTheTickCounter) {
   Table t;
   t.edit(LevelBuilder().put(100, piece::eponge));
-  t.game.set_tick_counter(29999);
+  t.game.water().set_tick_counter(29999);
   t.drop(100, 'B', "D");
   t.ticks(1);  // absorbed at 30000; released when the counter reads 9
-  ASSERT_EQ(t.game.retenues().size(), 1u);
+  ASSERT_EQ(t.game.water().held_drops().to_vector().size(), 1u);
   t.ticks(9);
-  EXPECT_EQ(t.game.tick_counter(), 8);
+  EXPECT_EQ(t.game.water().tick_counter(), 8);
   EXPECT_TRUE(t.board_dry());
   t.ticks(1);
   EXPECT_EQ(t.wet(), Wet{"119B:D"});
-  EXPECT_TRUE(t.game.retenues().empty());
+  EXPECT_TRUE(t.game.water().held_drops().to_vector().empty());
 }
 
 TEST(Sponge, QueueHoldsMoreThanAThousandDrops) {
@@ -237,10 +237,10 @@ TEST(Sponge, QueueHoldsMoreThanAThousandDrops) {
     for (int c = 0; c < 5 * nb_colonnes; ++c) t.at(c).eau_b = t.at(c).eau_d = t.at(c).eau_g = 1;
     t.ticks(1);
   }
-  EXPECT_EQ(t.game.retenues().size(), 4u * 3u * 5u * nb_colonnes);
+  EXPECT_EQ(t.game.water().held_drops().to_vector().size(), 4u * 3u * 5u * nb_colonnes);
   EXPECT_EQ(t.at(0).modifiable, 1 - 12);
   t.ticks(7);  // the first batch comes out at tick 11
-  EXPECT_EQ(t.game.retenues().size(), 3u * 3u * 5u * nb_colonnes);
+  EXPECT_EQ(t.game.water().held_drops().to_vector().size(), 3u * 3u * 5u * nb_colonnes);
 }
 
 // ---- No tick inside a tick ----------------------------------------------
@@ -248,9 +248,9 @@ TEST(Sponge, QueueHoldsMoreThanAThousandDrops) {
 TEST(Explosion, PauseLetsNoTickNorBoardChangeRun) {
   Table t;
   t.play(LevelBuilder().put(100, piece::bombe).stock(piece::brique, "5").water("10"));
-  ASSERT_FALSE(t.game.board_mouse_down(160, MouseButton::Left));
+  ASSERT_FALSE(t.game.placing().board_mouse_down(160, MouseButton::Left));
   ASSERT_EQ(t.at(160).piece, piece::brique);
-  ASSERT_EQ(t.game.stock(piece::brique), "4");
+  ASSERT_EQ(t.game.table().stock(piece::brique), "4");
   t.drop(100, 'B', "D");
 
   bool inside = false;
@@ -258,16 +258,16 @@ TEST(Explosion, PauseLetsNoTickNorBoardChangeRun) {
   t.view.during_pause = [&] {
     inside = t.game.in_tick();
     t.game.timer_eau_Timer();
-    drag_began = t.game.board_mouse_down(160, MouseButton::Left);
-    t.game.drop_on_cell(161);
-    t.game.board_mouse_down(150, MouseButton::Left);
-    t.game.poser_piece(151);
-    t.game.board_mouse_down(160, MouseButton::Right);
-    t.game.reprendre_piece(160);
-    t.game.set_mode_jeu("charger");
+    drag_began = t.game.placing().board_mouse_down(160, MouseButton::Left);
+    t.game.placing().drop_on_cell(161);
+    t.game.placing().board_mouse_down(150, MouseButton::Left);
+    t.game.placing().poser_piece(151);
+    t.game.placing().board_mouse_down(160, MouseButton::Right);
+    t.game.placing().reprendre_piece(160);
+    t.game.set_mode_jeu(ModeJeu::Charger);
     t.game.load_level(LevelBuilder().put(5, piece::verre).water("99"), "autre.tab");
     t.game.nouveau_tableau();
-    t.game.set_mode_jeu("jouer");
+    t.game.set_mode_jeu(ModeJeu::Jouer);
   };
   t.ticks(1);
 
@@ -275,14 +275,14 @@ TEST(Explosion, PauseLetsNoTickNorBoardChangeRun) {
   EXPECT_FALSE(drag_began);
   EXPECT_EQ(t.at(161).piece, piece::vide);
   EXPECT_EQ(t.view.explosions, std::vector<int>{100});
-  EXPECT_EQ(t.game.tick_counter(), 1);
-  EXPECT_EQ(t.game.text_eau(), "9");
+  EXPECT_EQ(t.game.water().tick_counter(), 1);
+  EXPECT_EQ(t.game.table().text_eau(), "9");
   EXPECT_EQ(t.at(150).piece, piece::vide);
   EXPECT_EQ(t.at(151).piece, piece::vide);
   EXPECT_EQ(t.at(160).piece, piece::brique);
-  EXPECT_EQ(t.game.stock(piece::brique), "4");
-  EXPECT_EQ(t.game.nom_tableau(), "essai.tab");
-  EXPECT_FALSE(t.game.mode_edition());
+  EXPECT_EQ(t.game.table().stock(piece::brique), "4");
+  EXPECT_EQ(t.game.table().nom_tableau(), "essai.tab");
+  EXPECT_FALSE(t.game.table().mode_edition());
   EXPECT_EQ(t.at(5).piece, piece::vide);
   EXPECT_FALSE(t.game.in_tick());
 }

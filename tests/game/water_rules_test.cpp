@@ -164,32 +164,32 @@ TEST(WaterRules, EditorKeepsTheSourceShutTheClockStillAndTheGameOn) {
   Table t;
   t.game.nouveau_tableau();
   t.ticks(1300);
-  EXPECT_EQ(t.game.text_eau(), "10");
-  EXPECT_EQ(t.game.text_temps(), "10");
+  EXPECT_EQ(t.game.table().text_eau(), "10");
+  EXPECT_EQ(t.game.table().text_temps(), "10");
   EXPECT_TRUE(t.board_dry());
   // Even with no water left, a dry board is no game over there.
-  t.game.edit_water("0");
+  t.game.editor().edit_water("0");
   t.ticks(3);
-  EXPECT_EQ(t.game.games_ended(), 0);
-  EXPECT_TRUE(t.game.timer_eau_enabled());
+  EXPECT_EQ(t.game.play().games_ended(), 0);
+  EXPECT_TRUE(t.game.water().running());
 }
 
 TEST(WaterRules, PausedTickDoesNothing) {
   Table t;
   t.play(LevelBuilder().water("10"));
   t.ticks(2);
-  t.game.toggle_pause();
-  const auto before = t.game.plateau();
+  t.game.play().toggle_pause();
+  const auto before = t.game.water().board();
   t.view.clear();
   t.ticks(5);
-  EXPECT_EQ(t.game.tick_counter(), 2);
-  EXPECT_EQ(t.game.text_eau(), "8");
-  EXPECT_EQ(t.game.plateau(), before);
+  EXPECT_EQ(t.game.water().tick_counter(), 2);
+  EXPECT_EQ(t.game.table().text_eau(), "8");
+  EXPECT_EQ(t.game.water().board(), before);
   EXPECT_TRUE(t.view.cells.empty());
-  t.game.toggle_pause();
+  t.game.play().toggle_pause();
   t.ticks(1);
-  EXPECT_EQ(t.game.tick_counter(), 3);
-  EXPECT_EQ(t.game.text_eau(), "7");
+  EXPECT_EQ(t.game.water().tick_counter(), 3);
+  EXPECT_EQ(t.game.table().text_eau(), "7");
 }
 
 }  // namespace

@@ -64,13 +64,13 @@ struct Played {
 
   // Wins `file_name`: its one glass is filled by the first drop.
   void win(const std::string& file_name) {
-    game.set_mode_jeu("jouer");
+    game.set_mode_jeu(ModeJeu::Jouer);
     game.load_level(testing::LevelBuilder().put(100, piece::verre).water("50"), file_name);
-    game.start_water();
-    game.cell_ref(100).besoin = 1;
-    game.cell_ref(100).eau_b = 1;
+    game.play().start_water();
+    game.water().cell_ref(100).besoin = 1;
+    game.water().cell_ref(100).eau_b = 1;
     game.timer_eau_Timer();
-    ASSERT_EQ(game.last_outcome(), Outcome::Win);
+    ASSERT_EQ(game.play().last_outcome(), Outcome::Win);
   }
 };
 
@@ -81,10 +81,10 @@ TEST(LevelCatalogue, OnlyTheLastLevelBroughtTo100CongratulatesThePlayer) {
   ASSERT_TRUE(noter_score(p.f.folder, "a.tab", 99.9).ok());
   p.win("b.tab");
   EXPECT_EQ(lire_score(p.f.folder, "b.tab"), "100");
-  EXPECT_EQ(p.game.accueil(), "");
+  EXPECT_EQ(p.game.window().accueil(), "");
   ASSERT_TRUE(noter_score(p.f.folder, "a.tab", 100).ok());
   p.win("b.tab");
-  EXPECT_EQ(p.game.accueil().substr(0, 10), "BIEN JOUE!");
+  EXPECT_EQ(p.game.window().accueil().substr(0, 10), "BIEN JOUE!");
 }
 
 }  // namespace

@@ -36,21 +36,21 @@ LevelData level_with_glass() {
 TEST(LevelProcedures, LoadingToPlayPutsTheLevelOnTheBoardAndStartsTheCountdown) {
   Folder f;
   f.save_level("un.tab", level_with_glass());
-  f.game.set_mode_jeu("jouer");
+  f.game.set_mode_jeu(ModeJeu::Jouer);
   ASSERT_FALSE(lire_tableau(f.game, f.folder, "un.tab").has_value());
-  EXPECT_EQ(f.game.nom_tableau(), "un.tab");
-  EXPECT_EQ(f.game.cell(60).piece, piece::verre);
-  EXPECT_EQ(f.game.auteur_tableau(), "Zoé");
-  EXPECT_TRUE(f.game.timer_rebour_enabled());
+  EXPECT_EQ(f.game.table().nom_tableau(), "un.tab");
+  EXPECT_EQ(f.game.table().cell(60).piece, piece::verre);
+  EXPECT_EQ(f.game.table().auteur_tableau, "Zoé");
+  EXPECT_TRUE(f.game.play().timer_rebour_enabled());
   EXPECT_EQ(f.view.count_text(Field::Title, "un.tab"), 1);
 }
 
 TEST(LevelProcedures, AFailedLoadLeavesTheGameAsItWas) {
   Folder f;
   f.save_level("un.tab", level_with_glass());
-  f.game.set_mode_jeu("charger");
+  f.game.set_mode_jeu(ModeJeu::Charger);
   ASSERT_FALSE(lire_tableau(f.game, f.folder, "un.tab").has_value());
-  const Board before = f.game.plateau();
+  const Board before = f.game.water().board();
 
   auto hostile = level_bytes(level_with_glass());
   hostile[0] = 99;  // no such piece
@@ -61,8 +61,8 @@ TEST(LevelProcedures, AFailedLoadLeavesTheGameAsItWas) {
     const auto error = lire_tableau(f.game, f.folder, name);
     ASSERT_TRUE(error.has_value()) << name;
     EXPECT_FALSE(error->message(0).empty());
-    EXPECT_EQ(f.game.plateau(), before) << name;
-    EXPECT_EQ(f.game.nom_tableau(), "un.tab") << name;
+    EXPECT_EQ(f.game.water().board(), before) << name;
+    EXPECT_EQ(f.game.table().nom_tableau(), "un.tab") << name;
     EXPECT_TRUE(f.view.cells.empty()) << name;
   }
 }
@@ -70,14 +70,14 @@ TEST(LevelProcedures, AFailedLoadLeavesTheGameAsItWas) {
 TEST(LevelProcedures, SavingWritesTheBoardWithoutItsWaterAndNamesTheLevel) {
   Folder f;
   f.game.nouveau_tableau();
-  f.game.cell_ref(100).piece = piece::moulin;
+  f.game.water().cell_ref(100).piece = piece::moulin;
   f.game.verser_goutte(100, "B");
   ASSERT_FALSE(ecrire_tableau(f.game, f.folder, "mon niveau", "Zoé").has_value());
 
-  EXPECT_TRUE(f.game.tableau_sauve());
-  EXPECT_EQ(f.game.nom_tableau(), "mon niveau.tab");
-  EXPECT_EQ(f.game.cell(100).eau_b, 0);  // the board keeps the cleared water
-  EXPECT_EQ(f.game.auteur_tableau(), "Zoé");  // the level is now signed so
+  EXPECT_TRUE(f.game.editor().tableau_sauve());
+  EXPECT_EQ(f.game.table().nom_tableau(), "mon niveau.tab");
+  EXPECT_EQ(f.game.table().cell(100).eau_b, 0);  // the board keeps the cleared water
+  EXPECT_EQ(f.game.table().auteur_tableau, "Zoé");  // the level is now signed so
 
   const auto back = read_level_file(f.folder.tab() / "mon niveau.tab");
   ASSERT_TRUE(back.ok());
@@ -98,15 +98,15 @@ TEST(LevelProcedures, AFailedSaveKeepsTheOldLevelAndTheUnsavedWork) {
   // refuses, is refused, and nothing is written.
   for (const char* name : {"../tab/garde", "Con"}) {
     EXPECT_TRUE(ecrire_tableau(f.game, f.folder, name, "x").has_value()) << name;
-    EXPECT_FALSE(f.game.tableau_sauve());
-    EXPECT_EQ(f.game.nom_tableau(), "nouveau");
+    EXPECT_FALSE(f.game.editor().tableau_sauve());
+    EXPECT_EQ(f.game.table().nom_tableau(), "nouveau");
   }
   EXPECT_EQ(testing_support::entries(f.folder.tab()).size(), 1u);
 
   // A folder standing where the level would go.
   std::filesystem::create_directory(f.folder.tab() / "dossier.tab");
   EXPECT_TRUE(ecrire_tableau(f.game, f.folder, "dossier", "x").has_value());
-  EXPECT_FALSE(f.game.tableau_sauve());
+  EXPECT_FALSE(f.game.editor().tableau_sauve());
   EXPECT_EQ(file_bytes(f.folder.tab() / "garde.tab"), old_bytes);
 }
 

@@ -51,18 +51,18 @@ struct Table {
 
   // Loads the level to play and starts the water at once, as the countdown would.
   void play(const LevelData& level, const std::string& file = "essai.tab") {
-    game.set_mode_jeu("jouer");
+    game.set_mode_jeu(ModeJeu::Jouer);
     game.load_level(level, file);
-    game.start_water();
+    game.play().start_water();
   }
   void edit(const LevelData& level, const std::string& file = "essai.tab") {
-    game.set_mode_jeu("charger");
+    game.set_mode_jeu(ModeJeu::Charger);
     game.load_level(level, file);
   }
   void ticks(int n) {
     for (int k = 0; k < n; ++k) game.timer_eau_Timer();
   }
-  CellRef at(int i) { return game.cell_ref(i); }
+  CellRef at(int i) { return game.water().cell_ref(i); }
   // A drop put straight into a cell: 'B' falling, 'D' moving right, 'G' moving left.
   void drop(int i, char dir, const char* sens = "") {
     const CellRef c = at(i);
@@ -76,7 +76,7 @@ struct Table {
   std::vector<std::string> wet() const {
     std::vector<std::string> out;
     for (int i = 0; i <= derniere_case; ++i) {
-      const Cellule& c = game.cell(i);
+      const Cellule& c = game.table().cell(i);
       if (c.eau_b > 0) out.push_back(std::to_string(i) + "B:" + c.sens.text());
       if (c.eau_d > 0) out.push_back(std::to_string(i) + "D");
       if (c.eau_g > 0) out.push_back(std::to_string(i) + "G");
@@ -85,7 +85,7 @@ struct Table {
     return out;
   }
   bool board_dry() const {
-    for (const Cellule& c : game.plateau()) {
+    for (const Cellule& c : game.water().board()) {
       if (c.has_water()) return false;
     }
     return true;

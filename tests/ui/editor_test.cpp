@@ -52,13 +52,13 @@ TEST_F(EditorTest, ANewLevelOpensTheEditorWithFullStocks) {
 TEST_F(EditorTest, GoalsAndTheCatComeFromTheEditorPanel) {
   drag_to_cell(window_->editor_palette(), piece::bocal, 100);
   drag_to_cell(window_->editor_palette(), piece::chat, 101);
-  EXPECT_EQ(game().cell(100).piece, piece::bocal);
-  EXPECT_EQ(game().cell(100).besoin, 50);
-  EXPECT_EQ(game().cell(101).piece, piece::chat);
-  EXPECT_EQ(game().nb_buts(), 1);
+  EXPECT_EQ(game().table().cell(100).piece, piece::bocal);
+  EXPECT_EQ(game().table().cell(100).besoin, 50);
+  EXPECT_EQ(game().table().cell(101).piece, piece::chat);
+  EXPECT_EQ(game().water().goals(), 1);
   EXPECT_EQ(text_of("nombre_type_16"), "98");
   // They can be dragged, but do not become the piece a click places.
-  EXPECT_EQ(game().type_choisi(), piece::brique);
+  EXPECT_EQ(game().placing().type_choisi(), piece::brique);
 }
 
 TEST_F(EditorTest, BoxesTakeDigitsFromBothKeyboardsAndRefuseTheRest) {
@@ -71,26 +71,26 @@ TEST_F(EditorTest, BoxesTakeDigitsFromBothKeyboardsAndRefuseTheRest) {
   QTest::keyClick(find<QLineEdit>("text_temps"), Qt::Key_Shift);
   QTest::keyClick(find<QLineEdit>("text_temps"), Qt::Key_Backspace);
   EXPECT_EQ(text_of("text_temps"), "4");
-  EXPECT_EQ(game().text_temps(), "4");
+  EXPECT_EQ(game().table().text_temps(), "4");
 
   auto* stock = find<QLineEdit>("nombre_type_9");
   stock->selectAll();
   type("nombre_type_9", "3");
-  EXPECT_EQ(game().stock(9), "3");
+  EXPECT_EQ(game().table().stock(9), "3");
 }
 
 TEST_F(EditorTest, ARightClickPoursTestWaterThatFlows) {
   drag_to_cell(window_->editor_palette(), piece::bocal, 40 + 5 * nb_colonnes);
   timer("timer_eau")->setInterval(1);
   click_cell(40, Qt::RightButton);
-  EXPECT_EQ(game().cell(40).eau_b, 1);
+  EXPECT_EQ(game().table().cell(40).eau_b, 1);
   // The drop falls five cells into the fish bowl below.
-  QTRY_COMPARE(game().cell(40 + 5 * nb_colonnes).besoin, 49);
+  QTRY_COMPARE(game().table().cell(40 + 5 * nb_colonnes).besoin, 49);
   // On a piece it takes the piece back instead, and pours nothing.
   click_cell(150);
   click_cell(150, Qt::RightButton);
-  EXPECT_EQ(game().cell(150).piece, piece::vide);
-  EXPECT_EQ(game().cell(150).eau_b, 0);
+  EXPECT_EQ(game().table().cell(150).piece, piece::vide);
+  EXPECT_EQ(game().table().cell(150).eau_b, 0);
 }
 
 TEST_F(EditorTest, UndoAndRedoFromTheKeyboard) {
@@ -102,9 +102,9 @@ TEST_F(EditorTest, UndoAndRedoFromTheKeyboard) {
   QTest::keyClick(find<QLineEdit>("text_eau"), Qt::Key_Z, Qt::ControlModifier);  // the typing
   EXPECT_EQ(text_of("text_eau"), "10");
   QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(game().cell(41).piece, piece::vide);
+  EXPECT_EQ(game().table().cell(41).piece, piece::vide);
   QTest::keyClick(window_.get(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(game().cell(41).piece, piece::brique);
+  EXPECT_EQ(game().table().cell(41).piece, piece::brique);
   QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(text_of("text_eau"), "25");
 }
@@ -116,7 +116,7 @@ TEST_F(EditorTest, SavedLevelsCanBeReloadedForEditingAndForPlaying) {
   type("nombre_type_20", "4");
   save_as("mon niveau", "");
   EXPECT_EQ(window_->windowTitle(), "mon niveau.tab");
-  EXPECT_TRUE(game().tableau_sauve());
+  EXPECT_TRUE(game().editor().tableau_sauve());
   const auto saved = read_level_file(folder_.tab() / "mon niveau.tab");
   ASSERT_TRUE(saved.ok());
   EXPECT_EQ(saved.value().author, "Anonyme");
@@ -129,33 +129,33 @@ TEST_F(EditorTest, SavedLevelsCanBeReloadedForEditingAndForPlaying) {
   save_as("mon niveau", "Zoé");
   EXPECT_EQ(questions_.asked.last(), QString::fromUtf8("Le fichier mon niveau existe déjà. Voulez-vous le remplacer?"));
   EXPECT_EQ(read_level_file(folder_.tab() / "mon niveau.tab").value().cells[41].piece, piece::vide);
-  EXPECT_TRUE(game().tableau_sauve());  // placing pieces does not change it
+  EXPECT_TRUE(game().editor().tableau_sauve());  // placing pieces does not change it
   questions_.answers = {true};
   save_as("mon niveau", "Zoé");
   EXPECT_EQ(read_level_file(folder_.tab() / "mon niveau.tab").value().cells[41].piece, piece::brique);
-  EXPECT_TRUE(game().tableau_sauve());
+  EXPECT_TRUE(game().editor().tableau_sauve());
 
   // Loaded to play, the level's pieces are fixed and its stock is the player's.
   ScriptedDialogs dialogs;
   window_->set_dialogs(&dialogs);
   dialogs.on_browser = [this] { window_->load_level("mon niveau.tab"); };
   click("Command1");
-  EXPECT_EQ(game().mode_jeu(), "jouer");
-  EXPECT_EQ(game().cell(40).modifiable, 0);
+  EXPECT_EQ(game().table().mode_jeu(), ModeJeu::Jouer);
+  EXPECT_EQ(game().table().cell(40).modifiable, 0);
   EXPECT_EQ(text_of("nombre_type_20"), "3");  // "4" less the brick placed after it was typed
   EXPECT_TRUE(find<QLineEdit>("nombre_type_20")->isReadOnly());
   click_cell(40, Qt::RightButton);
-  EXPECT_EQ(game().cell(40).piece, piece::brique);
+  EXPECT_EQ(game().table().cell(40).piece, piece::brique);
 
   // Loaded to edit, everything moves again. The load button is in the
   // editor's panel: a new level first, then the level on top of it.
   click("Command2");
   questions_.answers = {true};  // the new level was not saved: go on
   click("Command4");
-  EXPECT_EQ(game().mode_jeu(), "charger");
-  EXPECT_EQ(game().cell(40).modifiable, 1);
+  EXPECT_EQ(game().table().mode_jeu(), ModeJeu::Charger);
+  EXPECT_EQ(game().table().cell(40).modifiable, 1);
   click_cell(40, Qt::RightButton);
-  EXPECT_EQ(game().cell(40).piece, piece::vide);
+  EXPECT_EQ(game().table().cell(40).piece, piece::vide);
 }
 
 TEST_F(EditorTest, NamesThatWouldLeaveTheFolderAreRefusedWithAWord) {
@@ -163,7 +163,7 @@ TEST_F(EditorTest, NamesThatWouldLeaveTheFolderAreRefusedWithAWord) {
     questions_.told.clear();
     save_as(bad, "x");
     ASSERT_EQ(questions_.told.size(), 1) << bad;
-    EXPECT_FALSE(game().tableau_sauve()) << bad;
+    EXPECT_FALSE(game().editor().tableau_sauve()) << bad;
   }
   EXPECT_TRUE(list_level_files(folder_.tab()).empty());
   EXPECT_FALSE(std::filesystem::exists(folder_.root() / "dehors.tab"));

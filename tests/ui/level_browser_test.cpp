@@ -229,9 +229,9 @@ TEST_F(LevelBrowserTest, ANameThatIsNotUtf8IsListedLoadedAndDeleted) {
   EXPECT_EQ(label(*b, "Label5"), "50");
   press(*b, "Command1");
   ASSERT_EQ(loaded_, std::vector<std::string>{cafe});
-  window_->game().set_mode_jeu("jouer");
+  window_->game().set_mode_jeu(ModeJeu::Jouer);
   EXPECT_TRUE(window_->load_level(loaded_.front()));
-  EXPECT_EQ(window_->game().nom_tableau(), cafe);
+  EXPECT_EQ(window_->game().table().nom_tableau(), cafe);
   EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("café.tab"));
 
   auto again = open(0);

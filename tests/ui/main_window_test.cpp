@@ -66,8 +66,8 @@ TEST_F(MainWindowTest, BeforeAnyLevelTheBoardAndTheTitleDoNothing) {
   click_cell(40);
   click_cell(41, Qt::RightButton);
   QTest::mouseClick(find<QWidget>("Label19"), Qt::LeftButton);
-  EXPECT_EQ(window_->game().cell(40).piece, piece::vide);
-  EXPECT_FALSE(window_->game().en_pause());
+  EXPECT_EQ(window_->game().table().cell(40).piece, piece::vide);
+  EXPECT_FALSE(window_->game().play().en_pause());
   EXPECT_FALSE(find<QWidget>("labelpause")->isVisible());
 }
 
@@ -90,13 +90,13 @@ TEST_F(MainWindowTest, EveryTextFitsItsBoxInBothLanguagesAtEverySize) {
   };
   auto win = [&] {
     play("a.tab");
-    game.start_water();
-    for (int i = 171; i <= derniere_case; ++i) game.cell_ref(i).piece = piece::brique;  // a full board
-    game.redraw_all();
-    game.cell_ref(37).besoin = 1;
-    game.cell_ref(37).eau_b = 1;
+    game.play().start_water();
+    for (int i = 171; i <= derniere_case; ++i) game.water().cell_ref(i).piece = piece::brique;  // a full board
+    game.table().redraw_all();
+    game.water().cell_ref(37).besoin = 1;
+    game.water().cell_ref(37).eau_b = 1;
     game.timer_eau_Timer();
-    ASSERT_EQ(game.last_outcome(), Outcome::Win);
+    ASSERT_EQ(game.play().last_outcome(), Outcome::Win);
   };
 
   for (std::int16_t langue : {0, 1}) {
@@ -105,9 +105,9 @@ TEST_F(MainWindowTest, EveryTextFitsItsBoxInBothLanguagesAtEverySize) {
     r.langue = langue;
     window_->set_live_settings(r);
     window_->show_captions(textes_de_langue(langue));
-    game.set_plateau(Board{});  // as at start-up
-    game.redraw_all();
-    game.montrer_accueil(true);
+    game.water().set_board(Board{});  // as at start-up
+    game.table().redraw_all();
+    game.window().montrer_accueil(true);
     QTest::mouseMove(find<QWidget>("Command1"));  // its description too
     at_every_size(language + " welcome");
 
@@ -288,14 +288,14 @@ TEST_F(MainWindowTest, HoveringDescribesTheButtonsInTheCurrentLanguage) {
   QTest::mouseMove(find<QWidget>("Label19"));
   EXPECT_EQ(text_of("label_bouton"), "PAUSE!");
 
-  window_->game().set_langue(1);
+  window_->game().settings().langue = 1;
   QTest::mouseMove(find<QWidget>("Command7"));
   EXPECT_EQ(text_of("label_bouton"), "Settings.");
   QTest::mouseMove(find<QWidget>("Label19"));
   EXPECT_EQ(text_of("label_bouton"), "PAUSE!");
 
   // A language the game does not know leaves the line as it was.
-  window_->game().set_langue(2);
+  window_->game().settings().langue = 2;
   QTest::mouseMove(find<QWidget>("Command2"));
   EXPECT_EQ(text_of("label_bouton"), "PAUSE!");
 

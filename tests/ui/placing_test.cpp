@@ -19,7 +19,7 @@ class PlacingTest : public WindowTest {
     QTest::mouseRelease(to, Qt::LeftButton, {}, to_pos);
   }
   QPoint piece_in_palette(int piece) { return window_->palette().picture_center(piece); }
-  int piece_at(int cell) { return window_->game().cell(cell).piece; }
+  int piece_at(int cell) { return window_->game().table().cell(cell).piece; }
 };
 
 TEST_F(PlacingTest, AClickPlacesTheSelectedPieceAndItsBoxCountsDown) {
@@ -34,13 +34,13 @@ TEST_F(PlacingTest, DraggingFromThePaletteHighlightsTheCellAndPlacesThePiece) {
   BoardWidget& board = window_->board();
   QTest::mousePress(&window_->palette(), Qt::LeftButton, {}, piece_in_palette(piece::diagonale_gauche));
   QTest::mouseMove(&board, board.cell_center(120));
-  EXPECT_EQ(window_->game().highlighted_cell(), 120);
+  EXPECT_EQ(window_->game().placing().highlighted_cell(), 120);
   QTest::mouseRelease(&board, Qt::LeftButton, {}, board.cell_center(120));
   EXPECT_EQ(piece_at(120), piece::diagonale_gauche);
-  EXPECT_EQ(window_->game().highlighted_cell(), -1);
+  EXPECT_EQ(window_->game().placing().highlighted_cell(), -1);
   EXPECT_EQ(text_of("nombre_type_3"), "");
   // The palette pick also chose the piece for clicks.
-  EXPECT_EQ(window_->game().type_choisi(), piece::diagonale_gauche);
+  EXPECT_EQ(window_->game().placing().type_choisi(), piece::diagonale_gauche);
 }
 
 TEST_F(PlacingTest, APlacedPieceMovesAndGoesBackToItsStock) {

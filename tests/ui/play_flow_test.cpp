@@ -46,12 +46,12 @@ TEST_F(PlayFlowTest, TheCountdownTurnsRedThenStartsTheWater) {
     QApplication::processEvents();
   });
   timer("timer_rebour")->setInterval(1);
-  QTRY_VERIFY_WITH_TIMEOUT(window_->game().timer_eau_enabled(), 5000);
+  QTRY_VERIFY_WITH_TIMEOUT(window_->game().water().running(), 5000);
   timer("timer_eau")->stop();
   EXPECT_EQ(shown.mid(0, 5), QStringList({"4", "3", "2", "1", "0"}));
   EXPECT_EQ(text_of("comment"), "C'est parti!");
   EXPECT_FALSE(timer("timer_rebour")->isActive());
-  EXPECT_FALSE(window_->game().time_is_red());
+  EXPECT_FALSE(window_->game().play().time_is_red());
 }
 
 TEST_F(PlayFlowTest, PauseHidesTheBoardFreezesTheCountdownAndLocksTheBoard) {
@@ -61,13 +61,13 @@ TEST_F(PlayFlowTest, PauseHidesTheBoardFreezesTheCountdownAndLocksTheBoard) {
   QTRY_VERIFY(text_of("text_temps") != "50");
   QTest::mouseClick(find<QWidget>("Label19"), Qt::LeftButton);
   EXPECT_TRUE(find<QWidget>("labelpause")->isVisible());
-  EXPECT_FALSE(window_->game().cells_shown());
+  EXPECT_FALSE(window_->game().window().cells_shown());
   const QString frozen = text_of("text_temps");
   QTest::qWait(30);
   EXPECT_EQ(text_of("text_temps"), frozen);
   // Nothing is placed blind on the hidden board.
   click_cell(100);
-  EXPECT_EQ(window_->game().cell(100).piece, piece::vide);
+  EXPECT_EQ(window_->game().table().cell(100).piece, piece::vide);
   EXPECT_EQ(text_of("nombre_type_20"), "3");
 
   QTest::mouseClick(find<QWidget>("Label19"), Qt::LeftButton);
@@ -79,9 +79,9 @@ TEST_F(PlayFlowTest, RestartReloadsTheLevelAndAMissingLevelIsReported) {
   put_level("un.tab", "time: 50\nwater: 10\nstock 20: 5", {});
   play("un.tab");
   click_cell(100);
-  ASSERT_EQ(window_->game().cell(100).piece, piece::brique);
+  ASSERT_EQ(window_->game().table().cell(100).piece, piece::brique);
   QTest::mouseClick(find<QWidget>("command5"), Qt::LeftButton);
-  EXPECT_EQ(window_->game().cell(100).piece, piece::vide);
+  EXPECT_EQ(window_->game().table().cell(100).piece, piece::vide);
   EXPECT_EQ(text_of("nombre_type_20"), "5");
 
   click_cell(100);
@@ -89,7 +89,7 @@ TEST_F(PlayFlowTest, RestartReloadsTheLevelAndAMissingLevelIsReported) {
   QTest::mouseClick(find<QWidget>("command5"), Qt::LeftButton);
   ASSERT_EQ(questions_.told.size(), 1);
   EXPECT_TRUE(questions_.told[0].contains("un.tab")) << questions_.told[0].toStdString();
-  EXPECT_EQ(window_->game().cell(100).piece, piece::brique);
+  EXPECT_EQ(window_->game().table().cell(100).piece, piece::brique);
 }
 
 TEST_F(PlayFlowTest, AWinIsRecordedAndShownInTheBrowser) {
@@ -123,7 +123,7 @@ TEST_F(PlayFlowTest, HoveringTheCharacterOffersARestart) {
   play("un.tab");
   QTest::mouseMove(find<QWidget>("command5"));
   EXPECT_EQ(text_of("comment"), "Recommencer.");
-  window_->game().set_langue(1);
+  window_->game().settings().langue = 1;
   QTest::mouseMove(find<QWidget>("Label19"));
   QTest::mouseMove(find<QWidget>("command5"));
   EXPECT_EQ(text_of("comment"), "Restart this level.");
@@ -144,12 +144,12 @@ TEST_F(PlayFlowTest, LeavingUnsavedEditorWorkAsksFirst) {
             QString::fromUtf8("Le tableau en cours d'édition n'est pas sauvé. Si vous continuez, vous allez le "
                               "perdre. Voulez-vous continuer?"));
 
-  window_->game().set_langue(1);
+  window_->game().settings().langue = 1;
   questions_.answers = {true};
   click("Command1");
   EXPECT_EQ(questions_.asked.last(), "Your level in not saved. Do you really want to continue and loose it?");
   EXPECT_EQ(dialogs.opened, QStringList({"browser"}));
-  EXPECT_EQ(window_->game().mode_jeu(), "jouer");
+  EXPECT_EQ(window_->game().table().mode_jeu(), ModeJeu::Jouer);
 }
 
 }  // namespace

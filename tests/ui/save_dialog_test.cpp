@@ -18,7 +18,7 @@ class SaveDialogTest : public WindowTest {
   // A level by Lou, loaded into the editor.
   void edit_level(const std::string& file_name) {
     put_level(file_name, "author: Lou", {});
-    window_->game().set_mode_jeu("charger");
+    window_->game().set_mode_jeu(ModeJeu::Charger);
     ASSERT_TRUE(window_->load_level(file_name));
   }
 };
@@ -31,7 +31,7 @@ TEST_F(SaveDialogTest, ProposesTheLevelsNameAndAuthor) {
   EXPECT_EQ(fresh->findChild<QLabel*>("Label1")->text(), QString::fromUtf8("Donnez un nom à votre tableau :"));
 
   edit_level("niveau2.tab");
-  window_->game().set_langue(1);
+  window_->game().settings().langue = 1;
   auto loaded = open();
   EXPECT_EQ(box(*loaded, "text_sauvegarde"), "niveau2");
   EXPECT_EQ(box(*loaded, "Text1"), "Lou");
@@ -64,7 +64,7 @@ TEST_F(SaveDialogTest, ANameDifferingOnlyInCaseIsAnotherLevel) {
 
 TEST_F(SaveDialogTest, ASaveSignsTheLevelSoTheNextSaveProposesThatAuthor) {
   edit_level("niveau2.tab");
-  window_->game().set_langue(1);
+  window_->game().settings().langue = 1;
   auto first = open();
   first->findChild<QLineEdit*>("Text1")->setText(QString::fromUtf8("Zoé"));
   questions_.answers = {true};

@@ -119,13 +119,13 @@ class WindowTest : public ::testing::Test {
 
   // Loads a level to play through the window, as the browser would.
   void play(const std::string& file_name) {
-    window_->game().set_mode_jeu("jouer");
+    window_->game().set_mode_jeu(ModeJeu::Jouer);
     ASSERT_TRUE(window_->load_level(file_name));
   }
   // Lets the countdown run out fast.
   void run_countdown() {
     timer("timer_rebour")->setInterval(1);
-    QTRY_VERIFY_WITH_TIMEOUT(window_->game().timer_eau_enabled(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window_->game().water().running(), 5000);
   }
 
   std::filesystem::path root_;

@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
     game.nouveau_tableau();
     const std::pair<int, int> pieces[] = {{40, 3}, {59, 3}, {78, 6}, {116, 18}, {120, 17}, {155, 19}, {97, 20}};
     for (auto [cell, piece] : pieces) {
-      game.palette_mouse_down(piece);
-      game.drop_on_cell(cell);
+      game.placing().palette_mouse_down(piece);
+      game.placing().drop_on_cell(cell);
     }
     for (int tick = 0; tick < 8; ++tick) {
       if (tick % 2 == 0) game.verser_goutte(21, "B");
@@ -59,16 +59,16 @@ int main(int argc, char** argv) {
   }
 
   drippo::Game& game = window.game();
-  game.set_mode_jeu("jouer");
+  game.set_mode_jeu(drippo::ModeJeu::Jouer);
   if (!window.load_level("Premiers pas.tab")) return 1;
   for (int cell : {79, 97}) {
-    game.palette_mouse_down(drippo::piece::diagonale_gauche);
-    game.drop_on_cell(cell);
+    game.placing().palette_mouse_down(drippo::piece::diagonale_gauche);
+    game.placing().drop_on_cell(cell);
   }
-  game.palette_mouse_down(drippo::piece::brique);
-  game.start_water();
+  game.placing().palette_mouse_down(drippo::piece::brique);
+  game.play().start_water();
   for (int tick = 0; tick < 24; ++tick) game.timer_eau_Timer();
-  game.hover_cell(209 + 1);
+  game.window().hover_cell(209 + 1);
   QApplication::processEvents();
   return window.grab().save(argv[2]) ? 0 : 1;
 }

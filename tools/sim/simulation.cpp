@@ -22,10 +22,14 @@ class HeadlessView : public SilentView {
 
 // Why the window would not place the piece, or nothing when it would.
 const char* refusal(const Game& game, const Placement& p) {
-  if (is_editor_only(p.piece) && !game.mode_edition()) return "goals and the cat are placed only in the editor";
-  if (game.cell(p.cell).piece != piece::vide) return "the cell is not empty";
-  if (leading_number(game.stock(p.piece)) < 1) return "no piece of that kind is left in stock";
-  if (p.piece == piece::teleporteur && game.teleporter_limit_reached()) return "two teleporters already stand on the board";
+  const auto why = game.placing().refusal(p.cell, p.piece);
+  if (!why) return nullptr;
+  switch (*why) {
+    case PlacingRefusal::EditorOnly: return "goals and the cat are placed only in the editor";
+    case PlacingRefusal::CellTaken: return "the cell is not empty";
+    case PlacingRefusal::NoneInStock: return "no piece of that kind is left in stock";
+    case PlacingRefusal::TwoTeleporters: return "two teleporters already stand on the board";
+  }
   return nullptr;
 }
 
@@ -36,10 +40,10 @@ int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
   NoScores scores;
   NoLevels levels;
   Game game(view, scores, levels);
-  game.set_langue(static_cast<std::int16_t>(o.lang));
-  game.set_difficulte(static_cast<std::int16_t>(o.difficulty));
-  game.set_bruitages(true);
-  game.set_mode_jeu(o.edit ? "charger" : "jouer");
+  game.settings().langue = static_cast<std::int16_t>(o.lang);
+  game.settings().difficulte = static_cast<std::int16_t>(o.difficulty);
+  game.settings().bruitages = true;
+  game.set_mode_jeu(o.edit ? ModeJeu::Charger : ModeJeu::Jouer);
 
   if (auto error = load_level_path(game, o.level_path)) {
     err << "drippo-sim: " << escape_controls(error->message(static_cast<std::int16_t>(o.lang))) << "\n";
@@ -48,12 +52,12 @@ int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
 
   for (const Placement& p : o.placements) {
     const char* why = refusal(game, p);
-    if (why == nullptr && game.palette_mouse_down(p.piece) && game.drop_on_cell(p.cell)) continue;
+    if (why == nullptr && game.placing().palette_mouse_down(p.piece) && game.placing().drop_on_cell(p.cell)) continue;
     err << "drippo-sim: --place " << p.cell << ":" << p.piece << " refused: "
         << (why ? why : "the piece cannot be placed there") << "\n";
   }
 
-  if (!o.edit) game.start_water();
+  if (!o.edit) game.play().start_water();
   view.sounds.clear();
 
   const long limit = o.ticks.value_or(o.edit ? 100 : 1300);
@@ -61,16 +65,16 @@ int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
   while (ticks_run < limit) {
     const long tick_number = ticks_run + 1;
     for (const TestDrop& d : o.drops) {
-      if (d.tick == tick_number && game.cell(d.cell).piece == piece::vide) {
-        game.board_mouse_down(d.cell, MouseButton::Right);
+      if (d.tick == tick_number && game.table().cell(d.cell).piece == piece::vide) {
+        game.placing().board_mouse_down(d.cell, MouseButton::Right);
       }
     }
-    const int ends_before = game.games_ended();
+    const int ends_before = game.play().games_ended();
     view.sounds.clear();
     game.timer_eau_Timer();
     ++ticks_run;
-    if (o.trace) out << tick_line(game, view.sounds, game.games_ended() - ends_before) << "\n";
-    if (!game.timer_eau_enabled()) break;
+    if (o.trace) out << tick_line(game, view.sounds, game.play().games_ended() - ends_before) << "\n";
+    if (!game.water().running()) break;
   }
   out << result_line(game, ticks_run) << "\n";
   return 0;

@@ -48,17 +48,17 @@ const char* outcome_name(Outcome o) {
 }
 
 std::string tick_line(const Game& game, const std::vector<std::string>& events, int ends) {
-  std::string s = "{\"tick\": " + std::to_string(game.tick_counter());
-  s += ", \"water\": " + number_text(leading_number(game.text_eau()));
-  s += ", \"time\": " + json_string(game.text_temps());
-  s += ", \"score\": " + json_real(game.score());
-  s += ", \"score_box\": " + json_string(game.texte_score());
-  s += ", \"message\": " + json_string(game.comment());
-  s += std::string(", \"timer\": ") + (game.timer_eau_enabled() ? "true" : "false");
-  s += std::string(", \"dry\": ") + (game.plateau_sec() ? "true" : "false");
+  std::string s = "{\"tick\": " + std::to_string(game.water().tick_counter());
+  s += ", \"water\": " + number_text(leading_number(game.table().text_eau()));
+  s += ", \"time\": " + json_string(game.table().text_temps());
+  s += ", \"score\": " + json_real(game.water().score());
+  s += ", \"score_box\": " + json_string(game.table().texte_score());
+  s += ", \"message\": " + json_string(game.table().comment());
+  s += std::string(", \"timer\": ") + (game.water().running() ? "true" : "false");
+  s += std::string(", \"dry\": ") + (game.water().dry() ? "true" : "false");
   s += ", \"held\": [";
   bool first = true;
-  for (const Retenue& r : game.retenues()) {
+  for (const Retenue& r : game.water().held_drops().to_vector()) {
     if (!first) s += ", ";
     first = false;
     s += "[" + std::to_string(r.position) + ", " + std::to_string(r.depart) + ", " +
@@ -72,7 +72,7 @@ std::string tick_line(const Game& game, const std::vector<std::string>& events, 
   s += "], \"ends\": " + std::to_string(ends);
   s += ", \"cells\": [";
   for (int i = 0; i <= derniere_case; ++i) {
-    const Cellule& c = game.cell(i);
+    const Cellule& c = game.table().cell(i);
     if (i) s += ", ";
     s += "[" + std::to_string(c.piece) + ", " + std::to_string(c.eau_g) + ", " +
          std::to_string(c.eau_d) + ", " + std::to_string(c.eau_b) + ", " +
@@ -83,10 +83,10 @@ std::string tick_line(const Game& game, const std::vector<std::string>& events, 
 }
 
 std::string result_line(const Game& game, long ticks_run) {
-  return std::string("{\"result\": ") + json_string(outcome_name(game.last_outcome())) +
-         ", \"score\": " + number_text(std::floor(game.score())) +
+  return std::string("{\"result\": ") + json_string(outcome_name(game.play().last_outcome())) +
+         ", \"score\": " + number_text(std::floor(game.water().score())) +
          ", \"ticks\": " + std::to_string(ticks_run) +
-         ", \"message\": " + json_string(game.comment()) + "}";
+         ", \"message\": " + json_string(game.table().comment()) + "}";
 }
 
 }  // namespace drippo::sim

@@ -48,7 +48,7 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
   setFixedSize(zoom.rect(dialog_size).size());
   auto at = [&](QWidget* w, TwipRect r) { w->setGeometry(zoom.rect(r)); };
   const Game& game = host_.game;
-  const std::int16_t langue = game.langue();
+  const std::int16_t langue = game.settings().langue;
 
   QFont prompt_font = font();
   prompt_font.setPixelSize(std::max(8, qRound(11 * zoom.factor())));
@@ -80,11 +80,11 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
   setTabOrder(level_name_box_, author_box_);
   for (QLineEdit* box : {level_name_box_, author_box_}) box->setValidator(new Cp1252Validator(box));
 
-  const std::string& nom = game.nom_tableau();
+  const std::string& nom = game.table().nom_tableau();
   const bool has_tab = nom.size() >= 4 && nom.compare(nom.size() - 4, 4, ".tab") == 0;
   proposed_name_ = nom == "nouveau" || !has_tab ? nom : nom.substr(0, nom.size() - 4);
   level_name_box_->setText(shown_file_name(proposed_name_));
-  author_box_->setText(game.auteur_tableau().empty() ? QString("Anonyme") : QString::fromStdString(game.auteur_tableau()));
+  author_box_->setText(game.table().auteur_tableau.empty() ? QString("Anonyme") : QString::fromStdString(game.table().auteur_tableau));
 
   auto* save = new PictureButton(host_.art, Art::CheckMark, this);
   save->setObjectName("Command1");
@@ -124,7 +124,7 @@ void SaveDialog::on_save() {
   // A name that would leave the levels folder, or that some system refuses,
   // is refused here with a word to the player, and nothing is written.
   if (const auto problem = level_name_problem(level)) {
-    host_.questions.tell(this, QString::fromStdString(level_name_message(*problem, level, game.langue())));
+    host_.questions.tell(this, QString::fromStdString(level_name_message(*problem, level, game.settings().langue)));
     return;
   }
   bool exists = false;
@@ -138,7 +138,7 @@ void SaveDialog::on_save() {
     return;
   }
   if (const auto error = ecrire_tableau(game, host_.folder, level, author_box_->text().toStdString())) {
-    host_.questions.tell(this, QString::fromStdString(error->message(game.langue())));
+    host_.questions.tell(this, QString::fromStdString(error->message(game.settings().langue)));
     return;
   }
   accept();

@@ -16,15 +16,15 @@ MouseButton game_button(Qt::MouseButton b) {
 }  // namespace
 
 void MainWindow::on_cell_pressed(int cell, Qt::MouseButton button) {
-  if (game_->board_mouse_down(cell, game_button(button))) {
-    drag_->begin(game_->type_glisse(), QCursor::pos());
+  if (game_->placing().board_mouse_down(cell, game_button(button))) {
+    drag_->begin(game_->placing().type_glisse(), QCursor::pos());
     drag_->move(board_->mapToGlobal(board_->cell_center(cell)));
   }
   sync_from_game();
 }
 
 void MainWindow::on_palette_pressed(int piece) {
-  if (game_->palette_mouse_down(piece)) {
+  if (game_->placing().palette_mouse_down(piece)) {
     PaletteWidget* from = is_editor_only(piece) ? editor_palette_ : palette_;
     drag_->begin(piece, from->mapToGlobal(from->picture_center(piece)));
   }
@@ -43,17 +43,17 @@ void MainWindow::on_board_mouse_moved(QPoint global_pos, Qt::KeyboardModifiers m
   // A sweep with one key held is one step for the editor's undo.
   const bool sweeping = keys == Qt::ShiftModifier || keys == Qt::ControlModifier;
   if (sweep_keys_ != keys) {
-    game_->end_sweep();
-    if (sweeping) game_->begin_sweep();
+    game_->editor().end_sweep();
+    if (sweeping) game_->editor().begin_sweep();
     sweep_keys_ = keys;
   }
-  if (keys == Qt::ShiftModifier && game_->cell(cell).piece == piece::vide) game_->poser_piece(cell);
+  if (keys == Qt::ShiftModifier && game_->table().cell(cell).piece == piece::vide) game_->placing().poser_piece(cell);
   if (keys == Qt::ControlModifier) {
-    game_->reprendre_piece(cell);
+    game_->placing().reprendre_piece(cell);
     return;
   }
-  board_->setCursor(game_->cell(cell).modifiable < 1 ? Qt::ForbiddenCursor : Qt::ArrowCursor);
-  game_->hover_cell(cell);
+  board_->setCursor(game_->table().cell(cell).modifiable < 1 ? Qt::ForbiddenCursor : Qt::ArrowCursor);
+  game_->window().hover_cell(cell);
 }
 
 void MainWindow::on_drag_moved(QPoint global_pos) {

@@ -52,14 +52,14 @@ int BoardWidget::cell_at(QPoint pos) const {
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.fillRect(event->rect(), QColor(0x2b, 0x4a, 0x6f));
-  if (!game_.cells_shown()) return;
+  if (!game_.window().cells_shown()) return;
   const qreal dpr = devicePixelRatioF();
   for (int i = 0; i <= derniere_case; ++i) {
     const QRect r = cell_rect(i);
     if (!r.intersects(event->rect())) continue;
-    p.drawPixmap(r, art_.piece(game_.shown_picture(i), r.size(), dpr));
+    p.drawPixmap(r, art_.piece(game_.table().shown_picture(i), r.size(), dpr));
   }
-  const int lit = game_.highlighted_cell();
+  const int lit = game_.placing().highlighted_cell();
   if (is_cell(lit)) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);

@@ -76,13 +76,13 @@ void DragController::move(QPoint global_pos) {
   if (!active_) return;
   picture_->move(window_.mapFromGlobal(global_pos) - QPoint(picture_->width() / 2, picture_->height() / 2));
   Game& game = window_.game();
-  const int lit = game.highlighted_cell();
+  const int lit = game.placing().highlighted_cell();
   const Target t = target_at(window_, global_pos);
-  if (t.over == Over::Cell) game.drag_over_cell(t.index);
-  else if (t.over == Over::Background) game.drag_over_background();
-  if (lit != game.highlighted_cell()) {
+  if (t.over == Over::Cell) game.placing().drag_over_cell(t.index);
+  else if (t.over == Over::Background) game.placing().drag_over_background();
+  if (lit != game.placing().highlighted_cell()) {
     window_.board().repaint_cell(lit);
-    window_.board().repaint_cell(game.highlighted_cell());
+    window_.board().repaint_cell(game.placing().highlighted_cell());
   }
 }
 
@@ -91,11 +91,11 @@ void DragController::release(QPoint global_pos) {
   active_ = false;
   picture_->hide();
   Game& game = window_.game();
-  const int lit = game.highlighted_cell();
+  const int lit = game.placing().highlighted_cell();
   const Target t = target_at(window_, global_pos);
-  if (t.over == Over::Cell) game.drop_on_cell(t.index);
-  else if (t.over == Over::Palette) game.drop_on_palette();
-  else game.drag_cancelled();
+  if (t.over == Over::Cell) game.placing().drop_on_cell(t.index);
+  else if (t.over == Over::Palette) game.placing().drop_on_palette();
+  else game.placing().drag_cancelled();
   window_.board().repaint_cell(lit);
   window_.sync_from_game();
 }

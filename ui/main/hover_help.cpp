@@ -33,8 +33,8 @@ bool MainWindow::describe_button(QWidget* button) {
   };
   for (const Description& d : descriptions) {
     if (button != d.button) continue;
-    if (game_->langue() == 0) hover_text_label_->show_text(QString::fromUtf8(d.french));
-    else if (game_->langue() == 1) hover_text_label_->show_text(QString::fromUtf8(d.english));
+    if (game_->settings().langue == 0) hover_text_label_->show_text(QString::fromUtf8(d.french));
+    else if (game_->settings().langue == 1) hover_text_label_->show_text(QString::fromUtf8(d.english));
     // The play and options buttons also put the pointer back to normal.
     if (button == play_button_ || button == options_button_) setCursor(Qt::ArrowCursor);
     button->setFocus(Qt::MouseFocusReason);
@@ -46,14 +46,14 @@ bool MainWindow::describe_button(QWidget* button) {
 void MainWindow::describe_hovered(QWidget* widget) {
   if (describe_button(widget)) return;
   if (widget == restart_picture_) {
-    if (game_->langue() == 0) game_->show_message("Recommencer.");
-    else if (game_->langue() == 1) game_->show_message("Restart this level.");
+    if (game_->settings().langue == 0) game_->table().set_comment("Recommencer.");
+    else if (game_->settings().langue == 1) game_->table().set_comment("Restart this level.");
   } else if (widget == title_label_) {
     hover_text_label_->show_text("PAUSE!");
   } else if (widget == side_panel_picture_) {
     hover_text_label_->show_text({});
     setCursor(Qt::ArrowCursor);
-    if (drag_->active()) game_->drag_over_background();
+    if (drag_->active()) game_->placing().drag_over_background();
   }
 }
 

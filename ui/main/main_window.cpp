@@ -129,7 +129,7 @@ void MainWindow::lay_out(QWidget* widget, const TwipRect& where, double font_px)
 void MainWindow::connect_stock_box(int piece) {
   QLineEdit* box = stock_boxes_[static_cast<std::size_t>(piece)];
   connect(box, &QLineEdit::textEdited, this,
-          [this, piece](const QString& t) { game_->edit_stock(piece, t.toStdString()); });
+          [this, piece](const QString& t) { game_->editor().edit_stock(piece, t.toStdString()); });
 }
 
 void MainWindow::build_undo() {
@@ -144,11 +144,11 @@ void MainWindow::build_undo() {
 }
 
 void MainWindow::on_undo() {
-  if (game_->undo()) board_->update();
+  if (game_->editor().undo()) board_->update();
 }
 
 void MainWindow::on_redo() {
-  if (game_->redo()) board_->update();
+  if (game_->editor().redo()) board_->update();
 }
 
 void MainWindow::build_timers() {
@@ -161,9 +161,9 @@ void MainWindow::build_timers() {
   music_timer_ = make("timer_ziq", 1000);
   envelope_timer_ = make("timer_enveloppe", 100);
   countdown_timer_ = make("timer_rebour", 1000);
-  water_timer_ = make("timer_eau", game_->difficulte());
+  water_timer_ = make("timer_eau", game_->settings().difficulte);
   connect(water_timer_, &QTimer::timeout, this, [this] { game_->timer_eau_Timer(); });
-  connect(countdown_timer_, &QTimer::timeout, this, [this] { game_->timer_rebour_Timer(); });
+  connect(countdown_timer_, &QTimer::timeout, this, [this] { game_->play().timer_rebour_Timer(); });
   connect(envelope_timer_, &QTimer::timeout, this, &MainWindow::on_envelope_tick);
   connect(music_timer_, &QTimer::timeout, this, &MainWindow::on_music_tick);
   music_timer_->start();
@@ -172,9 +172,9 @@ void MainWindow::build_timers() {
 
 void MainWindow::set_live_settings(const Settings& r) {
   settings_ = r;
-  game_->set_langue(r.langue);
-  game_->set_bruitages(r.bruitages == -1);
-  game_->set_difficulte(r.difficulte);
+  game_->settings().langue = r.langue;
+  game_->settings().bruitages = r.bruitages == -1;
+  game_->settings().difficulte = r.difficulte;
   services_.audio.set_music_on(r.musique == -1);
 }
 
@@ -186,7 +186,7 @@ void MainWindow::show_captions(const Captions& c) {
   time_caption_->show_text(QString::fromStdString(c.label8));
   water_caption_->show_text(QString::fromStdString(c.label9));
   score_caption_->show_text(QString::fromStdString(c.label10));
-  game_->set_accueil(c.accueil);
+  game_->window().set_accueil(c.accueil);
 }
 
 void MainWindow::next_track() { services_.audio.next_track(); }
@@ -232,38 +232,38 @@ void MainWindow::hide_explosion() { explosion_picture_->hide(); }
 void MainWindow::sync_from_game() {
   if (!board_ || !editor_panel_ || stock_boxes_.empty()) return;
   const Game& g = *game_;
-  welcome_picture_->setVisible(g.image3_shown());
-  welcome_left_picture_->setVisible(g.side_pictures_shown());
-  welcome_right_picture_->setVisible(g.side_pictures_shown());
-  welcome_label_->setVisible(g.accueil_shown());
+  welcome_picture_->setVisible(g.window().image3_shown());
+  welcome_left_picture_->setVisible(g.window().side_pictures_shown());
+  welcome_right_picture_->setVisible(g.window().side_pictures_shown());
+  welcome_label_->setVisible(g.window().accueil_shown());
   // Only the congratulation shows the welcome text without its side pictures.
-  const bool congratulation = g.accueil_shown() && !g.side_pictures_shown();
+  const bool congratulation = g.window().accueil_shown() && !g.window().side_pictures_shown();
   if (congratulation != congratulation_shown_) show_welcome_or_congratulation(congratulation);
-  envelope_picture_->setVisible(g.envelope_shown());
-  if (g.envelope_starts() != envelope_starts_seen_) {
-    envelope_starts_seen_ = g.envelope_starts();
+  envelope_picture_->setVisible(g.window().envelope_shown());
+  if (g.window().envelope_starts() != envelope_starts_seen_) {
+    envelope_starts_seen_ = g.window().envelope_starts();
     envelope_.start();
     relayout();
   }
   envelope_picture_->raise();
-  pause_label_->setVisible(g.en_pause());
-  if (cells_shown_ != g.cells_shown()) {
-    cells_shown_ = g.cells_shown();
+  pause_label_->setVisible(g.play().en_pause());
+  if (cells_shown_ != g.window().cells_shown()) {
+    cells_shown_ = g.window().cells_shown();
     board_->update();
   }
-  speech_bubble_->setVisible(g.playing_set_shown());
-  message_label_->setVisible(g.playing_set_shown());
-  restart_picture_->setVisible(g.playing_set_shown());
-  editor_panel_->setVisible(g.editing_set_shown());
-  save_button_->setEnabled(g.mode_edition());
-  load_for_edit_button_->setEnabled(g.mode_edition());
+  speech_bubble_->setVisible(g.window().playing_set_shown());
+  message_label_->setVisible(g.window().playing_set_shown());
+  restart_picture_->setVisible(g.window().playing_set_shown());
+  editor_panel_->setVisible(g.window().editing_set_shown());
+  save_button_->setEnabled(g.table().mode_edition());
+  load_for_edit_button_->setEnabled(g.table().mode_edition());
   for (int t = 1; t <= nb_types; ++t) {
-    if (QLineEdit* box = stock_boxes_[static_cast<std::size_t>(t)]) box->setReadOnly(g.fields_locked());
+    if (QLineEdit* box = stock_boxes_[static_cast<std::size_t>(t)]) box->setReadOnly(g.editor().fields_locked());
   }
-  time_box_->setReadOnly(g.fields_locked());
-  water_box_->setReadOnly(g.fields_locked());
-  if (time_red_ != g.time_is_red()) {
-    time_red_ = g.time_is_red();
+  time_box_->setReadOnly(g.editor().fields_locked());
+  water_box_->setReadOnly(g.editor().fields_locked());
+  if (time_red_ != g.play().time_is_red()) {
+    time_red_ = g.play().time_is_red();
     time_box_->setStyleSheet(QString("QLineEdit { background: white; border: 1px solid #5b6b80; color: %1; }")
                                    .arg(time_red_ ? "#ff0000" : "#000000"));
   }
@@ -276,8 +276,8 @@ void MainWindow::sync_timers() {
     if (enabled && !timer->isActive()) timer->start();
     if (!enabled && timer->isActive()) timer->stop();
   };
-  follow(water_timer_, game_->timer_eau_enabled());
-  follow(countdown_timer_, game_->timer_rebour_enabled());
+  follow(water_timer_, game_->water().running());
+  follow(countdown_timer_, game_->play().timer_rebour_enabled());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -132,8 +132,8 @@ void MainWindow::build_side_panel() {
   score_box_ = add_box("texte_score", {10920, 1560, 495, 225});
   score_box_->setReadOnly(true);
   score_box_->setValidator(nullptr);
-  connect(time_box_, &QLineEdit::textEdited, this, [this](const QString& t) { game_->edit_time(t.toStdString()); });
-  connect(water_box_, &QLineEdit::textEdited, this, [this](const QString& t) { game_->edit_water(t.toStdString()); });
+  connect(time_box_, &QLineEdit::textEdited, this, [this](const QString& t) { game_->editor().edit_time(t.toStdString()); });
+  connect(water_box_, &QLineEdit::textEdited, this, [this](const QString& t) { game_->editor().edit_water(t.toStdString()); });
 
   play_button_ = add_picture_button("Command1", {9550, 2040, 975, 855}, Art::Flag);
   new_level_button_ = add_picture_button("Command2", {10680, 2040, 975, 855}, Art::NewLevel);

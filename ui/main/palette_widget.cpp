@@ -49,7 +49,7 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
   }
   if (shows_selection_) {
     for (const Entry& e : entries_) {
-      if (e.piece != game_.type_choisi()) continue;
+      if (e.piece != game_.placing().type_choisi()) continue;
       const QRectF frame = zoom().rectf(frame_around(e.picture));
       p.setPen(QPen(QColor(255, 214, 0), std::max(2.0, zoom().px(30))));
       p.setBrush(Qt::NoBrush);

@@ -9,8 +9,8 @@
 namespace drippo::ui {
 
 bool MainWindow::may_discard_unsaved() {
-  if (game_->tableau_sauve()) return true;
-  const std::int16_t langue = game_->langue();
+  if (game_->editor().tableau_sauve()) return true;
+  const std::int16_t langue = game_->settings().langue;
   if (langue == 0) {
     return questions().ask_yes_no(this, QString::fromUtf8(
         "Le tableau en cours d'édition n'est pas sauvé. Si vous continuez, vous allez le perdre. "
@@ -25,7 +25,7 @@ bool MainWindow::may_discard_unsaved() {
 
 bool MainWindow::load_level(const std::string& file_name) {
   if (auto error = lire_tableau(*game_, folder(), file_name)) {
-    questions().tell(this, QString::fromStdString(error->message(game_->langue())));
+    questions().tell(this, QString::fromStdString(error->message(game_->settings().langue)));
     return false;
   }
   return true;
@@ -33,7 +33,7 @@ bool MainWindow::load_level(const std::string& file_name) {
 
 void MainWindow::on_play() {
   if (!may_discard_unsaved()) return;
-  game_->set_mode_jeu("jouer");
+  game_->set_mode_jeu(ModeJeu::Jouer);
   dialogs_->open_level_browser();
 }
 
@@ -44,7 +44,7 @@ void MainWindow::on_new_level() {
 
 void MainWindow::on_load_for_editing() {
   if (!may_discard_unsaved()) return;
-  game_->set_mode_jeu("charger");
+  game_->set_mode_jeu(ModeJeu::Charger);
   dialogs_->open_level_browser();
 }
 
@@ -54,16 +54,16 @@ void MainWindow::on_options() { dialogs_->open_options(); }
 
 void MainWindow::on_help(bool about) { dialogs_->open_help(about); }
 
-void MainWindow::on_title_clicked() { game_->toggle_pause(); }
+void MainWindow::on_title_clicked() { game_->play().toggle_pause(); }
 
 void MainWindow::on_restart() {
   // The level's file is read again; if it is gone or broken the player is
   // told so and the board stays as it is.
-  load_level(game_->nom_tableau());
+  load_level(game_->table().nom_tableau());
 }
 
 void MainWindow::on_envelope_tick() {
-  if (!game_->envelope_moving()) return;
+  if (!game_->window().envelope_moving()) return;
   envelope_.step();
   envelope_picture_->setGeometry(
       zoom_.rect({envelope_.left(), envelope_.top(), layout::envelope.width, layout::envelope.height}));

@@ -10,7 +10,7 @@ namespace drippo::ui {
 
 void StandardDialogs::open_level_browser() {
   LevelBrowser browser(
-      LevelBrowser::Host{window_.folder(), window_.game().langue(), window_.questions(), window_.art(),
+      LevelBrowser::Host{window_.folder(), window_.game().settings().langue, window_.questions(), window_.art(),
                          window_.zoom_factor(), [this](const std::string& file) { return window_.load_level(file); }},
       &window_);
   browser.exec();
@@ -33,7 +33,7 @@ void StandardDialogs::open_options() {
 }
 
 void StandardDialogs::open_help(bool about_page) {
-  HelpWindow help(HelpWindow::Host{window_.game().langue(), about_page, window_.art(), window_.zoom_factor()},
+  HelpWindow help(HelpWindow::Host{window_.game().settings().langue, about_page, window_.art(), window_.zoom_factor()},
                   &window_);
   help.exec();
 }
