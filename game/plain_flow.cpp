@@ -6,24 +6,7 @@ namespace drippo {
 
 namespace {
 
-// What a drop does in a cell, by its direction (b falling, d right, g left).
-enum : FlowMask {
-  b_down = 1 << 0,
-  b_right = 1 << 1,
-  b_left = 1 << 2,
-  d_down = 1 << 3,
-  d_right = 1 << 4,
-  d_left = 1 << 5,
-  g_down = 1 << 6,
-  g_right = 1 << 7,
-  g_left = 1 << 8,
-  b_heading = 1 << 9,        // a flat platform: left or right by the cell's heading
-  b_heading_left = 1 << 10,  // ... and the side it may leave by
-  b_heading_right = 1 << 11,
-  b_special = 1 << 12,
-  d_special = 1 << 13,
-  g_special = 1 << 14,
-};
+using namespace flow;
 
 constexpr int down_bit[3] = {b_down, d_down, g_down};
 constexpr int right_bit[3] = {b_right, d_right, g_right};
@@ -31,6 +14,8 @@ constexpr int left_bit[3] = {b_left, d_left, g_left};
 constexpr int special_bit[3] = {b_special, d_special, g_special};
 
 FlowMask step_bits(const DropStep& s, int i, int direction) {
+  // The lost-drop cell sits right after the last one: not a neighbour.
+  if (s.cell == lost_drop_cell) return 0;
   if (s.cell == i + nb_colonnes) return static_cast<FlowMask>(down_bit[direction]);
   if (s.cell == i + 1) return static_cast<FlowMask>(right_bit[direction]);
   if (s.cell == i - 1) return static_cast<FlowMask>(left_bit[direction]);

@@ -15,6 +15,32 @@ namespace drippo {
 // rule table's.
 using FlowMask = std::uint16_t;
 
+namespace flow {
+// What a drop does in a cell, by its direction (b falling, d right, g left).
+enum : FlowMask {
+  b_down = 1 << 0,
+  b_right = 1 << 1,
+  b_left = 1 << 2,
+  d_down = 1 << 3,
+  d_right = 1 << 4,
+  d_left = 1 << 5,
+  g_down = 1 << 6,
+  g_right = 1 << 7,
+  g_left = 1 << 8,
+  b_heading = 1 << 9,        // a flat platform: left or right by the cell's heading
+  b_heading_left = 1 << 10,  // ... and the side it may leave by
+  b_heading_right = 1 << 11,
+  b_special = 1 << 12,
+  d_special = 1 << 13,
+  g_special = 1 << 14,
+};
+
+// The move bits by WaterField.
+inline constexpr FlowMask down[3] = {b_down, d_down, g_down};
+inline constexpr FlowMask right[3] = {b_right, d_right, g_right};
+inline constexpr FlowMask left[3] = {b_left, d_left, g_left};
+}  // namespace flow
+
 FlowMask flow_mask(const CellRules& rules, int i);
 
 // The mask of piece p in cell i, computed once for every cell and piece.

@@ -23,8 +23,20 @@ Board Simulation::board() const {
 }
 
 void Simulation::set_board(const Board& b) {
-  wet_known_ = false;
-  for (int i = 0; i <= derniere_case; ++i) board_.set(i, b[at(i)]);
+  wet_ = {};
+  odd_water_ = false;
+  for (int i = 0; i <= derniere_case; ++i) set_cell(i, b[at(i)]);
+  wet_known_ = true;
+}
+
+void Simulation::set_cell(int i, const Cellule& c) {
+  board_.set(i, c);
+  const std::int16_t eau[3] = {c.eau_b, c.eau_d, c.eau_g};  // by WaterField
+  for (std::size_t f = 0; f < 3; ++f) {
+    if (eau[f] > 0) wet_[f].add(i);
+    else wet_[f].remove(i);
+    odd_water_ = odd_water_ || eau[f] < 0 || eau[f] > 1;
+  }
 }
 
 void Simulation::pour(int i, WaterField direction) {

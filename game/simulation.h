@@ -45,10 +45,7 @@ class Simulation {
   const BoardArrays& arrays() const { return board_; }
   Board board() const;
   void set_board(const Board& board);
-  void set_cell(int i, const Cellule& c) {
-    wet_known_ = false;
-    board_.set(i, c);
-  }
+  void set_cell(int i, const Cellule& c);
   // A cell whose fields can be assigned one by one.
   CellRef cell_ref(int i) {
     wet_known_ = false;
@@ -106,6 +103,7 @@ class Simulation {
   // tick, forgotten when the board is written from outside.
   std::array<CellSet, 3> wet_{};
   bool wet_known_ = false;
+  bool odd_water_ = false;  // some slot holds neither 0 nor 1 (a hand-made level)
   HeldDrops held_;
   double water_left_ = 0.0;
   double score_ = 0.0;

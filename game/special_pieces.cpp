@@ -55,7 +55,8 @@ void Simulation::Step::down_along(int i) {
   const int b = neighbour(i, Direction::Below);
   if (b < 0) return;
   arrive(falling, b);
-  board_.sens[at(b)] = board_.sens[at(i)];
+  if (by_sets_) special_along_.add(i);  // the heading follows with the row below
+  else board_.sens[at(b)] = board_.sens[at(i)];
 }
 
 // ---- Goals and the cat ----------------------------------------------------
@@ -173,9 +174,9 @@ void Simulation::Step::teleport(int i, WaterField direction) {
   const int exit = neighbour(j, side);
   if (exit < 0) return;
   arrive_far(direction, exit);
-  board_.sens[at(exit)] = direction == falling       ? board_.sens[at(i)]
-                          : direction == going_right ? Sens::droite()
-                                                     : Sens::gauche();
+  const Sens s = direction == falling ? board_.sens[at(i)] : direction == going_right ? Sens::droite() : Sens::gauche();
+  if (by_sets_) teleport_heading(exit, s, i);
+  else board_.sens[at(exit)] = s;
 }
 
 }  // namespace drippo

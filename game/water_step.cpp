@@ -26,10 +26,15 @@ void for_each_cell(const CellSet& set, F f) {
 
 // The cells holding a drop in one direction. Flags a byte per cell first,
 // which the compiler does a vector at a time, then packs eight flags into a
-// byte with one multiplication.
-CellSet find_wet_cells(const std::int16_t* eau) {
+// byte with one multiplication. `odd` is set when a slot holds neither 0 nor 1.
+CellSet find_wet_cells(const std::int16_t* eau, bool& odd) {
   alignas(64) std::array<std::uint8_t, 256> flag{};
-  for (std::size_t k = 0; k < nb_cases; ++k) flag[k] = static_cast<std::uint8_t>(eau[k] > 0);
+  int odd_slots = 0;
+  for (std::size_t k = 0; k < nb_cases; ++k) {
+    flag[k] = static_cast<std::uint8_t>(eau[k] > 0);
+    odd_slots |= int{eau[k] < 0} | int{eau[k] > 1};
+  }
+  odd = odd || odd_slots != 0;
   CellSet wet;
   for (std::size_t w = 0; w < wet.words.size(); ++w) {
     std::uint64_t word = 0;
@@ -55,11 +60,7 @@ CellSet shifted_down(const CellSet& s) {
 
 // Past a quarter of the board, one pass over every cell is quicker than
 // visiting them one by one.
-bool many_cells(const CellSet& s) {
-  int n = 0;
-  for (std::uint64_t w : s.words) n += std::popcount(w);
-  return n > nb_cases / 4;
-}
+bool many_cells(const CellSet& s) { return s.count() > nb_cases / 4; }
 
 // A cell's water after the tick: its own drops leave, the arrivals come in
 // (in 16 bits, as the level file holds them), and several drops are one.
@@ -77,14 +78,23 @@ const PieceRules& piece_rules(const BoardArrays& board) {
   if (filled && std::memcmp(known.pieces.data(), board.piece.data(), sizeof known.pieces) == 0) return known;
   filled = true;
   known.special = {};
+  known.down = known.right = known.left = {};
+  known.platforms = known.platform_left = known.platform_right = {};
   for (int i = 0; i < nb_cases; ++i) {
     const int p = board.piece[at(i)];
     known.pieces[at(i)] = static_cast<std::int16_t>(p);
     known.rules[at(i)] = cell_rules(i, p);
-    known.masks[at(i)] = cell_flow_mask(i, p);
-    for (int f = 0; f < 3; ++f) {
-      if (known.rules[at(i)].by_direction[at(f)].kind == RuleKind::special) known.special[at(f)].add(i);
+    const FlowMask m = cell_flow_mask(i, p);
+    known.masks[at(i)] = m;
+    for (std::size_t f = 0; f < 3; ++f) {
+      if (known.rules[at(i)].by_direction[f].kind == RuleKind::special) known.special[f].add(i);
+      if (m & flow::down[f]) known.down[f].add(i);
+      if (m & flow::right[f]) known.right[f].add(i);
+      if (m & flow::left[f]) known.left[f].add(i);
     }
+    if (m & flow::b_heading) known.platforms.add(i);
+    if (m & flow::b_heading_left) known.platform_left.add(i);
+    if (m & flow::b_heading_right) known.platform_right.add(i);
   }
   return known;
 }
@@ -100,17 +110,23 @@ std::array<std::int16_t, 3 * board_slots>& arrivals_scratch() {
 Simulation::Step::Step(Simulation& sim, TickReport& report)
     : sim_(sim), board_(sim.board_), report_(report), arrivals_(arrivals_scratch()) {
   if (!sim_.wet_known_) {
-    for (int f = 0; f < 3; ++f) sim_.wet_[at(f)] = find_wet_cells(&board_.eau[at(f * bs)]);
+    sim_.odd_water_ = false;
+    for (int f = 0; f < 3; ++f) sim_.wet_[at(f)] = find_wet_cells(&board_.eau[at(f * bs)], sim_.odd_water_);
     sim_.wet_known_ = true;
   }
+  by_sets_ = sim_.plain_flow_ && !sim_.odd_water_;
 }
 
 void Simulation::Step::release_due_drops() {
   HeldDrops& held = sim_.held_;
   for (std::size_t j = 0; j < held.size();) {
     const Retenue& r = held[j];
-    // The counter wraps to 0 after 30000, so the release tick wraps with it.
-    if (sim_.tick_counter_ == (r.depart + r.delai) % counter_period) relacher(j);
+    // The counter wraps to 0 after 30000, so the release tick wraps with it
+    // (one subtraction does for the ticks the game itself counts).
+    const std::int32_t sum = r.depart + r.delai;
+    const std::int32_t due = sum >= 0 && sum < 2 * counter_period ? (sum >= counter_period ? sum - counter_period : sum)
+                                                                  : sum % counter_period;
+    if (sim_.tick_counter_ == due) relacher(j);
     else ++j;
   }
 }
@@ -119,6 +135,10 @@ void Simulation::Step::move_drops() {
   wet_ = sim_.wet_[0] | sim_.wet_[1] | sim_.wet_[2];
   if (wet_.empty()) return;
   pieces_ = &piece_rules(board_);
+  if (by_sets_) {
+    move_by_sets();
+    return;
+  }
   if (sim_.plain_flow_ && move_plain()) return;
   for_each_cell(wet_, [&](int i) {
     const int p = board_.piece[at(i)];
@@ -171,6 +191,7 @@ void Simulation::Step::apply(int i, int p, const DirectionRule& r, WaterField di
 }
 
 bool Simulation::Step::settle() {
+  if (by_sets_) return settle_sets();
   arrivals_[lost_drop_cell] = 0;  // drops that left the board are forgotten
   if (plain_moved_) {
     std::int16_t any_water = 0;

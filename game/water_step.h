@@ -22,6 +22,11 @@ struct PieceRules {
   std::array<CellRules, nb_cases> rules{};
   std::array<FlowMask, board_slots> masks{};
   std::array<CellSet, 3> special{};  // by WaterField
+  // The cells whose drops of a direction (by WaterField) move down, right or
+  // left; the flat platforms, where a falling drop follows the heading, and
+  // the sides they may leave by.
+  std::array<CellSet, 3> down{}, right{}, left{};
+  CellSet platforms, platform_left, platform_right;
 };
 
 // The rules of the board's pieces, remembered per thread from the last board.
@@ -39,6 +44,9 @@ class Simulation::Step {
 
   void release_due_drops();
   void move_drops();
+  // The same moves on sets of cells, a row at a time for the headings, when
+  // every water slot holds 0 or 1. False when the board holds other counts.
+  bool move_by_sets();
   // Adds the arrivals; two drops that met become one. True when no cell
   // holds water any more.
   bool settle();
@@ -52,12 +60,19 @@ class Simulation::Step {
     ++arrivals_[static_cast<std::size_t>(s.slot)];
     board_.sens[static_cast<std::size_t>(s.cell)] = board_.sens[static_cast<std::size_t>(s.heading_from)];
   }
-  void arrive(WaterField field, int cell) { ++arrivals_[static_cast<std::size_t>(field * board_slots + cell)]; }
+  void arrive(WaterField field, int cell) {
+    if (by_sets_) arriving_[static_cast<std::size_t>(field)].add(cell);
+    else ++arrivals_[static_cast<std::size_t>(field * board_slots + cell)];
+  }
   // A drop arriving anywhere: from a teleporter or a sponge.
   void arrive_far(WaterField field, int cell) {
     arrive(field, cell);
     far_.add(cell);
   }
+  // Cell i's heading, written by a teleporter at cell `from`'s turn.
+  void teleport_heading(int i, Sens s, int from);
+  void settle_rows(int row);
+  bool settle_sets();
 
   // The special pieces.
   void special_rule(int i, int p, WaterField direction);
@@ -87,6 +102,22 @@ class Simulation::Step {
   CellSet far_;      // cells a drop arrived in from further than a neighbour
   CellSet powered_;  // doors a mill powers from the next tick on
   bool plain_moved_ = false;
+  // Moving by sets: the drops arriving by direction, the cells whose heading
+  // goes down along with a drop from a special piece, and the headings
+  // teleporters write for cells whose turn is still to come (`ahead_`) or
+  // already past (`behind_`), in the order they were written.
+  bool by_sets_ = false;
+  std::array<CellSet, 3> arriving_{};
+  CellSet special_along_;
+  struct HeadingWrite {  // plain fields: the arrays are left unset until used
+    std::int16_t cell;
+    std::int16_t from;
+    std::uint16_t sens;  // Sens::id()
+  };
+  std::array<HeadingWrite, 3 * nb_cases> ahead_;
+  std::array<HeadingWrite, 3 * nb_cases> behind_;
+  int ahead_count_ = 0;
+  int behind_count_ = 0;
   bool blown_up_ = false;
   std::array<std::int16_t, board_slots> pieces_after_;  // valid once blown_up_
   bool teleporters_found_ = false;

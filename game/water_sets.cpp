@@ -1,0 +1,166 @@
+// The water's moves on sets of cells, for a board whose every water slot holds
+// 0 or 1 (all boards but a hand-made level's first ticks). Drops then need no
+// counting: a cell holds a drop after the tick when one arrives. The order of
+// the drop-by-drop rules matters only for the headings and for the special
+// pieces, so those are done a row at a time, top first, in the order the
+// rule table would meet them; the plain moves are whole-board set operations.
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "game/water_step.h"
+
+namespace drippo {
+
+namespace {
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+constexpr int bs = board_slots;
+
+template <class F>
+void for_each_cell(const CellSet& set, F f) {
+  for (std::size_t w = 0; w < set.words.size(); ++w) {
+    std::uint64_t bits = set.words[w];
+    while (bits != 0) {
+      const int i = static_cast<int>(w * 64) + std::countr_zero(bits);
+      if (i >= nb_cases) return;
+      f(i);
+      bits &= bits - 1;
+    }
+  }
+}
+
+constexpr int row_of(int i) { return i / nb_colonnes; }
+
+// Eight 16-bit lanes, for the headings of a row a vector at a time.
+using Lanes = std::uint16_t __attribute__((vector_size(16)));
+constexpr Lanes lane_bits = {1, 2, 4, 8, 16, 32, 64, 128};
+
+// Lanes whose bit is set in the low eight bits of `bits`: all ones, else 0.
+inline Lanes lanes_of(std::uint64_t bits) {
+  const Lanes b = Lanes{} + static_cast<std::uint16_t>(bits & 0xff);
+  return (b & lane_bits) != 0;
+}
+
+// The headings of a row after the drops falling from the row above: along
+// with the drop (bits a), as "D" (d) or as "G" (g), the last one winning.
+void fall_into_row(const Sens* above, Sens* row, std::uint64_t a, std::uint64_t d, std::uint64_t g) {
+  static_assert(sizeof(Sens) == sizeof(std::uint16_t));
+  const Lanes droite = Lanes{} + Sens::droite().id();
+  const Lanes gauche = Lanes{} + Sens::gauche().id();
+  int c = 0;
+  for (; c + 8 <= nb_colonnes; c += 8) {
+    Lanes up, here;
+    std::memcpy(&up, above + c, sizeof up);
+    std::memcpy(&here, row + c, sizeof here);
+    const Lanes ma = lanes_of(a >> c), md = lanes_of(d >> c), mg = lanes_of(g >> c);
+    here = (up & ma) | (here & ~ma);
+    here = (droite & md) | (here & ~md);
+    here = (gauche & mg) | (here & ~mg);
+    std::memcpy(row + c, &here, sizeof here);
+  }
+  for (; c < nb_colonnes; ++c) {
+    if ((a >> c) & 1) row[c] = above[c];
+    if ((d >> c) & 1) row[c] = Sens::droite();
+    if ((g >> c) & 1) row[c] = Sens::gauche();
+  }
+}
+}  // namespace
+
+void Simulation::Step::teleport_heading(int i, Sens s, int from) {
+  // A heading written after the cell's turn is its heading after the tick;
+  // one written before it is what the cell's own drops meet, unless a drop
+  // falling from the cell above after the teleporter's turn writes its own.
+  const HeadingWrite write{static_cast<std::int16_t>(i), static_cast<std::int16_t>(from), s.id()};
+  if (i <= from) behind_[at(behind_count_++)] = write;
+  else if (row_of(i) == row_of(from)) board_.sens[at(i)] = s;
+  else ahead_[at(ahead_count_++)] = write;
+}
+
+bool Simulation::Step::move_by_sets() {
+  const PieceRules& rules = *pieces_;
+  const std::array<CellSet, 3>& w = sim_.wet_;
+  const CellSet along = (w[falling] & rules.down[falling]);
+  const CellSet as_d = w[going_right] & rules.down[going_right];
+  const CellSet as_g = w[going_left] & rules.down[going_left];
+  std::array<CellSet, 3> special;
+  for (std::size_t f = 0; f < 3; ++f) special[f] = w[f] & rules.special[f];
+  const CellSet any_special = special[0] | special[1] | special[2];
+
+  for (int row = 0; row < nb_lignes; ++row) {
+    const int first = row * nb_colonnes;
+    // The headings of this row as its drops meet them: the drops falling from
+    // the row above bring theirs (along, then "D", then "G", as the cell above
+    // moves them), and teleporters write theirs in turn order.
+    if (row > 0) {
+      const int above = first - nb_colonnes;
+      const CellSet falling_along = along | special_along_;
+      const std::uint64_t a = falling_along.slice(above, nb_colonnes);
+      const std::uint64_t d = as_d.slice(above, nb_colonnes);
+      const std::uint64_t g = as_g.slice(above, nb_colonnes);
+      if ((a | d | g) != 0) fall_into_row(&board_.sens[at(above)], &board_.sens[at(first)], a, d, g);
+      for (int k = 0; k < ahead_count_; ++k) {
+        const HeadingWrite& hw = ahead_[at(k)];
+        if (row_of(hw.cell) != row) continue;
+        const int from_above = hw.cell - nb_colonnes;
+        const bool fell_in = ((a | d | g) >> (from_above - above)) & 1;
+        if (!fell_in || hw.from > from_above) board_.sens[at(hw.cell)] = Sens::from_id(hw.sens);
+      }
+    }
+    // The special pieces of the row, in turn.
+    for (std::uint64_t bits = any_special.slice(first, nb_colonnes); bits != 0; bits &= bits - 1) {
+      const int i = first + std::countr_zero(bits);
+      const int p = board_.piece[at(i)];
+      for (int f = 0; f < 3; ++f) {
+        if (special[at(f)].has(i)) special_rule(i, p, static_cast<WaterField>(f));
+      }
+    }
+  }
+
+  // A falling drop on a flat platform leaves by the heading it met.
+  CellSet heading_right, heading_left;
+  for_each_cell(w[falling] & rules.platforms, [&](int i) {
+    const Sens s = board_.sens[at(i)];
+    if (s.is_droite() && rules.platform_right.has(i)) heading_right.add(i);
+    if (s.is_gauche() && rules.platform_left.has(i)) heading_left.add(i);
+  });
+  // Headings written by teleporters after their cell's turn.
+  for (int k = 0; k < behind_count_; ++k) board_.sens[at(behind_[at(k)].cell)] = Sens::from_id(behind_[at(k)].sens);
+
+  arriving_[falling] = arriving_[falling] | (along | as_d | as_g).shifted_down(nb_colonnes);
+  arriving_[going_right] = arriving_[going_right] | ((w[falling] & rules.right[falling]) |
+                                                     (w[going_right] & rules.right[going_right]) |
+                                                     (w[going_left] & rules.right[going_left]) | heading_right)
+                                                        .shifted_right();
+  arriving_[going_left] = arriving_[going_left] | ((w[falling] & rules.left[falling]) |
+                                                   (w[going_right] & rules.left[going_right]) |
+                                                   (w[going_left] & rules.left[going_left]) | heading_left)
+                                                      .shifted_left();
+  return true;
+}
+
+bool Simulation::Step::settle_sets() {
+  for_each_cell(powered_, [&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
+  if (blown_up_) board_.piece = pieces_after_;
+  bool dry = true;
+  for (int f = 0; f < 3; ++f) {
+    const CellSet& after = arriving_[at(f)];
+    std::int16_t* eau = &board_.eau[at(f * bs)];
+    const CellSet changed = after ^ sim_.wet_[at(f)];
+    if (changed.count() < nb_cases / 8) {
+      for_each_cell(changed, [&](int i) { eau[i] = static_cast<std::int16_t>(after.has(i)); });
+    } else {
+      // Many drops moved: every slot, eight at a time.
+      // The last eight run past the board into slots that never hold water.
+      static_assert(nb_cases % 8 != 0 && (nb_cases / 8 + 1) * 8 <= board_slots);
+      for (int k = 0; k < nb_cases; k += 8) {
+        const Lanes one = lanes_of(after.slice(k, 8)) & 1;
+        std::memcpy(eau + k, &one, sizeof one);
+      }
+    }
+    sim_.wet_[at(f)] = after;
+    dry = dry && after.empty();
+  }
+  return dry;
+}
+
+}  // namespace drippo
