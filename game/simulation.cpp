@@ -1,6 +1,7 @@
 #include "game/simulation.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "game/plain_flow.h"
@@ -29,8 +30,15 @@ void Simulation::set_board(const Board& b) {
   wet_known_ = true;
 }
 
+void Simulation::pieces_changed() {
+  static std::atomic<std::uint64_t> stamps{0};
+  pieces_stamp_ = stamps.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 void Simulation::set_cell(int i, const Cellule& c) {
   board_.set(i, c);
+  power_running_ = power_running_ || c.compteur > power_floor;
+  pieces_changed();
   const std::int16_t eau[3] = {c.eau_b, c.eau_d, c.eau_g};  // by WaterField
   for (std::size_t f = 0; f < 3; ++f) {
     if (eau[f] > 0) wet_[f].add(i);
@@ -73,7 +81,14 @@ void Simulation::tick(TickReport& report, std::array<std::int16_t, board_slots>*
   }
 
   // Power runs down; each cell shows its water as the step begins.
-  for (auto& c : board_.compteur) c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
+  if (power_running_) {
+    int running = 0;
+    for (auto& c : board_.compteur) {
+      c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
+      running |= int{c > power_floor};
+    }
+    power_running_ = running != 0;
+  }
   if (pictures != nullptr) {
     for (std::size_t k = 0; k < board_slots; ++k) {
       (*pictures)[k] = static_cast<std::int16_t>(code_image(board_.piece[k], board_.eau[2 * board_slots + k],

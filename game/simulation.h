@@ -49,6 +49,8 @@ class Simulation {
   // A cell whose fields can be assigned one by one.
   CellRef cell_ref(int i) {
     wet_known_ = false;
+    power_running_ = true;
+    pieces_changed();
     return CellRef(board_, i);
   }
   void clear_water() {
@@ -104,6 +106,12 @@ class Simulation {
   std::array<CellSet, 3> wet_{};
   bool wet_known_ = false;
   bool odd_water_ = false;  // some slot holds neither 0 nor 1 (a hand-made level)
+  // False once every cell's power is down to its floor: the tick skips it.
+  bool power_running_ = true;
+  // Names the pieces on the board: a new one each time they change, so that a
+  // tick knows the rules it worked out for them last time (0: not known).
+  std::uint64_t pieces_stamp_ = 0;
+  void pieces_changed();
   HeldDrops held_;
   double water_left_ = 0.0;
   double score_ = 0.0;

@@ -29,7 +29,9 @@ void for_each_cell(const CellSet& set, F f) {
   }
 }
 
-constexpr int row_of(int i) { return i / nb_colonnes; }
+// i / 19 for a cell, with a multiplication: exact below 19 * 12.
+constexpr int row_of(int i) { return (i * 3450) >> 16; }
+static_assert(row_of(derniere_case) == nb_lignes - 1 && row_of(nb_colonnes - 1) == 0 && row_of(nb_colonnes) == 1);
 
 // Eight 16-bit lanes, for the headings of a row a vector at a time.
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
@@ -73,7 +75,10 @@ void Simulation::Step::teleport_heading(int i, Sens s, int from) {
   const HeadingWrite write{static_cast<std::int16_t>(i), static_cast<std::int16_t>(from), s.id()};
   if (i <= from) behind_[at(behind_count_++)] = write;
   else if (row_of(i) == row_of(from)) board_.sens[at(i)] = s;
-  else ahead_[at(ahead_count_++)] = write;
+  else {
+    ahead_[at(ahead_count_++)] = write;
+    active_rows_ |= 1u << row_of(i);
+  }
 }
 
 bool Simulation::Step::move_by_sets() {
@@ -86,15 +91,21 @@ bool Simulation::Step::move_by_sets() {
   for (std::size_t f = 0; f < 3; ++f) special[f] = w[f] & rules.special[f];
   const CellSet any_special = special[0] | special[1] | special[2];
 
+  // The rows with something to do: those below drops falling and those
+  // holding a special piece's drop (and the rows below them, where a special
+  // piece's drop may fall); teleporters add the rows they write headings in.
+  for_each_cell(along | as_d | as_g, [&](int i) { active_rows_ |= 2u << row_of(i); });
+  for_each_cell(any_special, [&](int i) { active_rows_ |= 3u << row_of(i); });
+
   for (int row = 0; row < nb_lignes; ++row) {
+    if (((active_rows_ >> row) & 1) == 0) continue;
     const int first = row * nb_colonnes;
     // The headings of this row as its drops meet them: the drops falling from
     // the row above bring theirs (along, then "D", then "G", as the cell above
     // moves them), and teleporters write theirs in turn order.
     if (row > 0) {
       const int above = first - nb_colonnes;
-      const CellSet falling_along = along | special_along_;
-      const std::uint64_t a = falling_along.slice(above, nb_colonnes);
+      const std::uint64_t a = along.slice(above, nb_colonnes) | special_along_.slice(above, nb_colonnes);
       const std::uint64_t d = as_d.slice(above, nb_colonnes);
       const std::uint64_t g = as_g.slice(above, nb_colonnes);
       if ((a | d | g) != 0) fall_into_row(&board_.sens[at(above)], &board_.sens[at(first)], a, d, g);
@@ -139,13 +150,15 @@ bool Simulation::Step::move_by_sets() {
 }
 
 bool Simulation::Step::settle_sets() {
-  for_each_cell(powered_, [&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
-  if (blown_up_) board_.piece = pieces_after_;
+  settle_power_and_pieces();
   bool dry = true;
   for (int f = 0; f < 3; ++f) {
     const CellSet& after = arriving_[at(f)];
     std::int16_t* eau = &board_.eau[at(f * bs)];
+    dry = dry && after.empty();
     const CellSet changed = after ^ sim_.wet_[at(f)];
+    if (changed.empty()) continue;
+    sim_.wet_[at(f)] = after;
     if (changed.count() < nb_cases / 8) {
       for_each_cell(changed, [&](int i) { eau[i] = static_cast<std::int16_t>(after.has(i)); });
     } else {
@@ -157,8 +170,6 @@ bool Simulation::Step::settle_sets() {
         std::memcpy(eau + k, &one, sizeof one);
       }
     }
-    sim_.wet_[at(f)] = after;
-    dry = dry && after.empty();
   }
   return dry;
 }

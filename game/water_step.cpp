@@ -72,10 +72,14 @@ inline bool settle_slot(std::int16_t& eau, std::int16_t& arrivals) {
 }
 }  // namespace
 
-const PieceRules& piece_rules(const BoardArrays& board) {
+const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
   thread_local PieceRules known;
   thread_local bool filled = false;
-  if (filled && std::memcmp(known.pieces.data(), board.piece.data(), sizeof known.pieces) == 0) return known;
+  thread_local std::uint64_t known_stamp = 0;
+  if (filled && stamp != 0 && stamp == known_stamp) return known;
+  const bool same = filled && std::memcmp(known.pieces.data(), board.piece.data(), sizeof known.pieces) == 0;
+  known_stamp = stamp;
+  if (same) return known;
   filled = true;
   known.special = {};
   known.down = known.right = known.left = {};
@@ -134,7 +138,7 @@ void Simulation::Step::release_due_drops() {
 void Simulation::Step::move_drops() {
   wet_ = sim_.wet_[0] | sim_.wet_[1] | sim_.wet_[2];
   if (wet_.empty()) return;
-  pieces_ = &piece_rules(board_);
+  pieces_ = &piece_rules(board_, sim_.pieces_stamp_);
   if (by_sets_) {
     move_by_sets();
     return;
@@ -190,6 +194,17 @@ void Simulation::Step::apply(int i, int p, const DirectionRule& r, WaterField di
   }
 }
 
+void Simulation::Step::settle_power_and_pieces() {
+  if (!powered_.empty()) {
+    for_each_cell(powered_, [&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
+    sim_.power_running_ = true;
+  }
+  if (blown_up_) {
+    board_.piece = pieces_after_;
+    sim_.pieces_changed();
+  }
+}
+
 bool Simulation::Step::settle() {
   if (by_sets_) return settle_sets();
   arrivals_[lost_drop_cell] = 0;  // drops that left the board are forgotten
@@ -203,8 +218,7 @@ bool Simulation::Step::settle() {
     sim_.wet_known_ = false;
     return any_water == 0;
   }
-  for_each_cell(powered_, [&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
-  if (blown_up_) board_.piece = pieces_after_;
+  settle_power_and_pieces();
   // Drops arrive in the wet cells, their neighbours, and where teleporters and
   // sponges put them.
   CellSet reached = wet_ | far_;

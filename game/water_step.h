@@ -29,8 +29,9 @@ struct PieceRules {
   CellSet platforms, platform_left, platform_right;
 };
 
-// The rules of the board's pieces, remembered per thread from the last board.
-const PieceRules& piece_rules(const BoardArrays& board);
+// The rules of the board's pieces, remembered per thread from the last board
+// (the last stamp of its pieces, when not 0).
+const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp);
 
 // The moves of one tick. Every drop of the board at the start of the tick
 // moves by the rule of the piece it is in. The drops arriving are counted
@@ -71,8 +72,9 @@ class Simulation::Step {
   }
   // Cell i's heading, written by a teleporter at cell `from`'s turn.
   void teleport_heading(int i, Sens s, int from);
-  void settle_rows(int row);
   bool settle_sets();
+  // Doors powered and pieces blown up take effect.
+  void settle_power_and_pieces();
 
   // The special pieces.
   void special_rule(int i, int p, WaterField direction);
@@ -117,6 +119,7 @@ class Simulation::Step {
   std::array<HeadingWrite, 3 * nb_cases> ahead_;
   std::array<HeadingWrite, 3 * nb_cases> behind_;
   int ahead_count_ = 0;
+  std::uint32_t active_rows_ = 0;  // by bit: rows whose headings or special pieces need a visit
   int behind_count_ = 0;
   bool blown_up_ = false;
   std::array<std::int16_t, board_slots> pieces_after_;  // valid once blown_up_
