@@ -37,7 +37,7 @@ void Game::timer_eau_Timer() {
     play_back(report_.events.front());
     next = 1;
   }
-  if (hovered >= 0) window_.show_need(hovered_need);
+  if (hovered >= 0) window_.montrer_besoin(hovered_need);
   if (report_.poured) table_.show_water_left();
 
   for (int i = 0; i <= derniere_case; ++i) table_.show_picture(i, pictures_[static_cast<std::size_t>(i)]);

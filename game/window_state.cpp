@@ -39,17 +39,17 @@ void WindowState::animer_enveloppe(bool on) {
   view_.state_changed();
 }
 
-void WindowState::hover_cell(int i) {
+void WindowState::survoler_case(int i) {
   if (!is_cell(i)) return;
   case_survolee_ = is_goal(table_.cell(i).piece) ? i : -1;
   montrer_gouttes();
 }
 
 void WindowState::montrer_gouttes() {
-  if (case_survolee_ >= 0) show_need(table_.cell(case_survolee_).besoin);
+  if (case_survolee_ >= 0) montrer_besoin(table_.cell(case_survolee_).besoin);
 }
 
-void WindowState::show_need(int besoin) {
+void WindowState::montrer_besoin(int besoin) {
   const std::string n = std::to_string(besoin > 0 ? besoin : 0);
   const Bilingual& gouttes = msg::gouttes;
   if (table_.settings().langue == 0) table_.set_comment(gouttes.french + n);

@@ -38,10 +38,10 @@ class WindowState {
   bool editing_set_shown() const { return table_.mode_edition(); }
 
   // The mouse rests on cell i (the hover part of the board's mouse-move).
-  void hover_cell(int i);
+  void survoler_case(int i);
   int case_survolee() const { return case_survolee_; }
   void montrer_gouttes();
-  void show_need(int besoin);  // what the hovered goal needs
+  void montrer_besoin(int besoin);  // what the hovered goal needs
 
  private:
   Table& table_;

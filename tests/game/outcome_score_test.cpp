@@ -212,7 +212,7 @@ TEST(Outcome, AScoreThatCannotBeKeptIsToldUnderTheOutcomeUntilTheNextGame) {
     ASSERT_EQ(t.game.play().last_outcome(), Outcome::GameOver);
     const std::string game_over = langue == 0 ? "Partie terminée..." : "Game over...";
     EXPECT_EQ(t.game.table().comment(), game_over + "\n" + problem);
-    t.game.window().hover_cell(150);
+    t.game.window().survoler_case(150);
     EXPECT_EQ(t.game.table().comment(), (langue == 0 ? "Gouttes: 10\n" : "Amount: 10\n") + problem);
     t.game.play().start_water();  // the next game
     EXPECT_EQ(t.game.table().comment(), langue == 0 ? "C'est parti!" : "Go!");

@@ -246,7 +246,7 @@ TEST(Placing, GoalSetDownInTheEditorNeedsItsFullAmountAndIsCounted) {
 TEST(Hover, GoalShowsTheDropsItStillNeedsAsTheWaterFalls) {
   Table t;
   t.play(LevelBuilder().put(37, piece::verre).put(200, piece::bocal).water("20"));
-  t.game.window().hover_cell(37);
+  t.game.window().survoler_case(37);
   EXPECT_EQ(t.game.window().case_survolee(), 37);
   EXPECT_EQ(t.game.table().comment(), "Gouttes: 10");
   t.ticks(3);  // the first drop went in during tick 2
@@ -262,12 +262,12 @@ TEST(Hover, EnglishCountAndLeavingTheGoalKeepsTheText) {
   t.game.settings().langue = 1;
   t.game.set_mode_jeu(ModeJeu::Jouer);
   t.game.load_level(LevelBuilder().put(100, piece::bocal).put(101, piece::brique), "essai.tab");
-  t.game.window().hover_cell(100);
+  t.game.window().survoler_case(100);
   EXPECT_EQ(t.game.table().comment(), "Amount: 50");
-  t.game.window().hover_cell(101);
+  t.game.window().survoler_case(101);
   EXPECT_EQ(t.game.window().case_survolee(), -1);
   EXPECT_EQ(t.game.table().comment(), "Amount: 50");
-  t.game.window().hover_cell(102);
+  t.game.window().survoler_case(102);
   EXPECT_EQ(t.game.window().case_survolee(), -1);
 }
 

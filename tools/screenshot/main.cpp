@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
   game.placing().palette_mouse_down(drippo::piece::brique);
   game.play().start_water();
   for (int tick = 0; tick < 24; ++tick) game.timer_eau_Timer();
-  game.window().hover_cell(209 + 1);
+  game.window().survoler_case(209 + 1);
   QApplication::processEvents();
   return window.grab().save(argv[2]) ? 0 : 1;
 }

@@ -53,7 +53,7 @@ void MainWindow::on_board_mouse_moved(QPoint global_pos, Qt::KeyboardModifiers m
     return;
   }
   board_->setCursor(game_->table().cell(cell).modifiable < 1 ? Qt::ForbiddenCursor : Qt::ArrowCursor);
-  game_->window().hover_cell(cell);
+  game_->window().survoler_case(cell);
 }
 
 void MainWindow::on_drag_moved(QPoint global_pos) {
