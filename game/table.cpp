@@ -13,6 +13,14 @@ void Table::show_picture(int i, int code) {
   view_.show_cell(i, code);
 }
 
+void Table::show_pictures(const std::array<std::int16_t, board_slots>& codes) {
+  // Most ticks change a few cells: one pass over the whole board tells which.
+  int changed = 0;
+  for (std::size_t k = 0; k < board_slots; ++k) changed |= codes[k] ^ shown_[k];
+  if (changed == 0) return;
+  for (int i = 0; i <= derniere_case; ++i) show_picture(i, codes[static_cast<std::size_t>(i)]);
+}
+
 void Table::dessiner_case(int i) {
   if (!is_cell(i)) return;
   show_picture(i, cell(i).piece);

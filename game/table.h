@@ -27,6 +27,7 @@ class Table {
   Cellule cell(int i) const { return sim_.cell(i); }
   int shown_picture(int i) const { return shown_[static_cast<std::size_t>(i)]; }
   void show_picture(int i, int code);
+  void show_pictures(const std::array<std::int16_t, board_slots>& codes);  // the cells whose picture changed
   void dessiner_case(int i);
   void redraw_all();
 

@@ -58,7 +58,7 @@ void fall_into_row(const Sens* above, Sens* row, std::uint64_t a, std::uint64_t 
     here = (up & ma) | (here & ~ma);
     here = (droite & md) | (here & ~md);
     here = (gauche & mg) | (here & ~mg);
-    std::memcpy(row + c, &here, sizeof here);
+    std::memcpy(static_cast<void*>(row + c), &here, sizeof here);
   }
   for (; c < nb_colonnes; ++c) {
     if ((a >> c) & 1) row[c] = above[c];

@@ -55,7 +55,7 @@ class Simulation::Step {
  private:
   // The whole-board moves, when no drop meets a special piece.
   bool move_plain();
-  [[gnu::always_inline]] void apply(int i, int p, const DirectionRule& r, WaterField direction);
+  void apply(int i, int p, const DirectionRule& r, WaterField direction);
   // A drop moving to a neighbour of its cell.
   void step(const DropStep& s) {
     ++arrivals_[static_cast<std::size_t>(s.slot)];

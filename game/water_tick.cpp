@@ -40,7 +40,7 @@ void Game::timer_eau_Timer() {
   if (hovered >= 0) window_.montrer_besoin(hovered_need);
   if (report_.poured) table_.show_water_left();
 
-  for (int i = 0; i <= derniere_case; ++i) table_.show_picture(i, pictures_[static_cast<std::size_t>(i)]);
+  table_.show_pictures(pictures_);
 
   for (; next < report_.events.size(); ++next) play_back(report_.events[next]);
 }
