@@ -5,15 +5,76 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "game/board_geometry.h"
+
 namespace drippo {
 
-// Cells as bits, ascending: four words cover the board and the lost-drop cell.
+// Cells of the board as bits, a row at a time: each word holds three rows of
+// 19 cells, 21 bits apart, so that a row is one shift away, a move to the
+// right or left never crosses into another row, and a move down is a shift
+// by one row.
 struct CellSet {
-  std::array<std::uint64_t, 4> words{};
+  static constexpr int row_stride = 21;
+  static constexpr int rows_per_word = 3;
+  static constexpr std::uint64_t row_mask = (std::uint64_t{1} << nb_colonnes) - 1;
+  // Every cell's bit in a word, the padding between rows left out.
+  static constexpr std::uint64_t cells_mask =
+      row_mask | (row_mask << row_stride) | (row_mask << (2 * row_stride));
+  static_assert(nb_colonnes < row_stride && row_stride * rows_per_word <= 64);
+  static_assert(nb_lignes % rows_per_word == 0);
 
-  void add(int i) { words[static_cast<std::size_t>(i >> 6)] |= std::uint64_t{1} << (i & 63); }
-  void remove(int i) { words[static_cast<std::size_t>(i >> 6)] &= ~(std::uint64_t{1} << (i & 63)); }
-  bool has(int i) const { return ((words[static_cast<std::size_t>(i >> 6)] >> (i & 63)) & 1) != 0; }
+  std::array<std::uint64_t, nb_lignes / rows_per_word> words{};
+
+  // i / 19 for a cell, with a multiplication: exact below 19 * 12.
+  static constexpr int row_of(int i) { return (i * 3450) >> 16; }
+  // The word and the bit of a cell.
+  struct Place {
+    std::size_t word;
+    int bit;
+  };
+  static constexpr Place place_of(int i) {
+    const std::uint8_t at = places[static_cast<std::size_t>(i)];
+    return {static_cast<std::size_t>(at >> 6), at & 63};
+  }
+  // Word (top two bits) and bit of every cell, looked up rather than worked out.
+  static constexpr std::array<std::uint8_t, nb_cases> places = [] {
+    std::array<std::uint8_t, nb_cases> table{};
+    for (int i = 0; i < nb_cases; ++i) {
+      const int r = i / nb_colonnes;
+      const int w = r / rows_per_word;
+      table[static_cast<std::size_t>(i)] =
+          static_cast<std::uint8_t>(w << 6 | (row_stride * (r - rows_per_word * w) + i % nb_colonnes));
+    }
+    return table;
+  }();
+  // The cell of a bit of word w.
+  static constexpr int cell_at(std::size_t w, int bit) {
+    const int row_in_word = (bit * 3121) >> 16;  // bit / 21 below 63
+    return static_cast<int>(w) * rows_per_word * nb_colonnes + bit - (row_stride - nb_colonnes) * row_in_word;
+  }
+
+  void add(int i) {
+    const Place p = place_of(i);
+    words[p.word] |= std::uint64_t{1} << p.bit;
+  }
+  void remove(int i) {
+    const Place p = place_of(i);
+    words[p.word] &= ~(std::uint64_t{1} << p.bit);
+  }
+  bool has(int i) const {
+    const Place p = place_of(i);
+    return ((words[p.word] >> p.bit) & 1) != 0;
+  }
+  // The cells of a row, column c at bit c.
+  std::uint64_t row(int r) const {
+    return (words[static_cast<std::size_t>(r / rows_per_word)] >> (row_stride * (r % rows_per_word))) & row_mask;
+  }
+
+  CellSet operator|(const CellSet& o) const {
+    CellSet s;
+    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] | o.words[w];
+    return s;
+  }
   CellSet operator&(const CellSet& o) const {
     CellSet s;
     for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] & o.words[w];
@@ -24,54 +85,53 @@ struct CellSet {
     for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] ^ o.words[w];
     return s;
   }
-  // Counted with shifts and one multiplication a word: the processors the
-  // game is built for need not have a counting instruction.
-  int count() const {
-    int n = 0;
-    for (std::uint64_t w : words) {
-      w -= (w >> 1) & 0x5555555555555555ULL;
-      w = (w & 0x3333333333333333ULL) + ((w >> 2) & 0x3333333333333333ULL);
-      w = (w + (w >> 4)) & 0x0f0f0f0f0f0f0f0fULL;
-      n += static_cast<int>((w * 0x0101010101010101ULL) >> 56);
-    }
-    return n;
-  }
   bool operator==(const CellSet&) const = default;
-  // The cells one step further on the board: +1, -1, or a row down.
-  CellSet shifted_right() const {
-    CellSet s;
-    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = (words[w] << 1) | (w > 0 ? words[w - 1] >> 63 : 0);
-    return s;
-  }
-  CellSet shifted_left() const {
-    CellSet s;
-    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = (words[w] >> 1) | (w + 1 < words.size() ? words[w + 1] << 63 : 0);
-    return s;
-  }
-  CellSet shifted_down(int rows_of) const {
-    CellSet s;
-    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = (words[w] << rows_of) | (w > 0 ? words[w - 1] >> (64 - rows_of) : 0);
-    return s;
-  }
-  // The bits [first, first + count) as the low bits of a word (count < 64).
-  std::uint64_t slice(int first, int count) const {
-    const auto w = static_cast<std::size_t>(first >> 6);
-    const int b = first & 63;
-    std::uint64_t v = words[w] >> b;
-    if (b != 0 && w + 1 < words.size()) v |= words[w + 1] << (64 - b);
-    return v & ((std::uint64_t{1} << count) - 1);
-  }
-  CellSet operator|(const CellSet& o) const {
-    CellSet s;
-    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] | o.words[w];
-    return s;
-  }
   bool meets(const CellSet& o) const {
     std::uint64_t common = 0;
     for (std::size_t w = 0; w < words.size(); ++w) common |= words[w] & o.words[w];
     return common != 0;
   }
   bool empty() const { return (words[0] | words[1] | words[2] | words[3]) == 0; }
+  // Whether the set holds at least n cells, counting no further: a few
+  // steps for the small sets a tick mostly meets.
+  bool at_least(int n) const {
+    for (std::uint64_t w : words) {
+      for (; w != 0; w &= w - 1) {
+        if (--n <= 0) return true;
+      }
+    }
+    return n <= 0;
+  }
+
+  // The cells one step further: to the right, to the left, a row down. A step
+  // off the board's side or bottom is dropped.
+  CellSet shifted_right() const {
+    CellSet s;
+    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = (words[w] << 1) & cells_mask;
+    return s;
+  }
+  CellSet shifted_left() const {
+    CellSet s;
+    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = (words[w] >> 1) & cells_mask;
+    return s;
+  }
+  CellSet shifted_down() const {
+    constexpr int last_row = row_stride * (rows_per_word - 1);
+    CellSet s;
+    for (std::size_t w = 0; w < words.size(); ++w) {
+      s.words[w] = (words[w] << row_stride) & cells_mask;
+      if (w > 0) s.words[w] |= words[w - 1] >> last_row;
+    }
+    return s;
+  }
+
+  // Calls f(i) for every cell of the set, ascending.
+  template <class F>
+  void for_each(F f) const {
+    for (std::size_t w = 0; w < words.size(); ++w) {
+      for (std::uint64_t bits = words[w]; bits != 0; bits &= bits - 1) f(cell_at(w, std::countr_zero(bits)));
+    }
+  }
 };
 
 }  // namespace drippo

@@ -5,8 +5,13 @@
 namespace drippo {
 
 void HeldDrops::push_back(const Retenue& r) {
-  if (count_ < kept_capacity && spill_.empty()) kept_[count_++] = r;
-  else spill_.push_back(r);
+  if (count_ < kept_capacity && spill_.empty()) {
+    kept_[count_++] = r;
+    return;
+  }
+  // A board soaked in sponges: room for many at once.
+  if (spill_.empty()) spill_.reserve(8 * kept_capacity);
+  spill_.push_back(r);
 }
 
 void HeldDrops::erase(std::size_t j) {

@@ -153,15 +153,9 @@ void Simulation::Step::relacher(std::size_t j) {
 
 // The other teleporter: the first one on cells 0..226 that is not cell i.
 int Simulation::Step::partner(int i) {
-  if (!teleporters_found_) {
-    teleporters_found_ = true;
-    for (int j = 0; j < derniere_case && teleporters_ < 2; ++j) {
-      if (board_.piece[at(j)] == piece::teleporteur) first_two_[teleporters_++] = j;
-    }
-  }
-  if (teleporters_ > 0 && first_two_[0] != i) return first_two_[0];
-  if (teleporters_ > 1) return first_two_[1];
-  return -1;
+  const int* two = pieces_->teleporters;
+  if (two[0] >= 0 && two[0] != i) return two[0];
+  return two[1];
 }
 
 // The drop leaves the partner on the far side, keeping its direction.

@@ -16,22 +16,7 @@ namespace {
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 constexpr int bs = board_slots;
 
-template <class F>
-void for_each_cell(const CellSet& set, F f) {
-  for (std::size_t w = 0; w < set.words.size(); ++w) {
-    std::uint64_t bits = set.words[w];
-    while (bits != 0) {
-      const int i = static_cast<int>(w * 64) + std::countr_zero(bits);
-      if (i >= nb_cases) return;
-      f(i);
-      bits &= bits - 1;
-    }
-  }
-}
-
-// i / 19 for a cell, with a multiplication: exact below 19 * 12.
-constexpr int row_of(int i) { return (i * 3450) >> 16; }
-static_assert(row_of(derniere_case) == nb_lignes - 1 && row_of(nb_colonnes - 1) == 0 && row_of(nb_colonnes) == 1);
+constexpr int row_of(int i) { return CellSet::row_of(i); }
 
 // Eight 16-bit lanes, for the headings of a row a vector at a time.
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
@@ -47,6 +32,18 @@ inline Lanes lanes_of(std::uint64_t bits) {
 // with the drop (bits a), as "D" (d) or as "G" (g), the last one winning.
 void fall_into_row(const Sens* above, Sens* row, std::uint64_t a, std::uint64_t d, std::uint64_t g) {
   static_assert(sizeof(Sens) == sizeof(std::uint16_t));
+  const std::uint64_t any = a | d | g;
+  std::uint64_t beyond_three = any & (any - 1);
+  beyond_three &= beyond_three - 1;
+  beyond_three &= beyond_three - 1;
+  if (beyond_three == 0) {
+    // A few drops, as in most rows of a level: one by one.
+    for (std::uint64_t bits = any; bits != 0; bits &= bits - 1) {
+      const int c = std::countr_zero(bits);
+      row[c] = (g >> c) & 1 ? Sens::gauche() : (d >> c) & 1 ? Sens::droite() : above[c];
+    }
+    return;
+  }
   const Lanes droite = Lanes{} + Sens::droite().id();
   const Lanes gauche = Lanes{} + Sens::gauche().id();
   int c = 0;
@@ -94,8 +91,11 @@ bool Simulation::Step::move_by_sets() {
   // The rows with something to do: those below drops falling and those
   // holding a special piece's drop (and the rows below them, where a special
   // piece's drop may fall); teleporters add the rows they write headings in.
-  for_each_cell(along | as_d | as_g, [&](int i) { active_rows_ |= 2u << row_of(i); });
-  for_each_cell(any_special, [&](int i) { active_rows_ |= 3u << row_of(i); });
+  const CellSet falling_down = along | as_d | as_g;
+  for (int row = 0; row < nb_lignes; ++row) {
+    if (falling_down.row(row) != 0) active_rows_ |= 2u << row;
+    if (any_special.row(row) != 0) active_rows_ |= 3u << row;
+  }
 
   for (int row = 0; row < nb_lignes; ++row) {
     if (((active_rows_ >> row) & 1) == 0) continue;
@@ -105,9 +105,9 @@ bool Simulation::Step::move_by_sets() {
     // moves them), and teleporters write theirs in turn order.
     if (row > 0) {
       const int above = first - nb_colonnes;
-      const std::uint64_t a = along.slice(above, nb_colonnes) | special_along_.slice(above, nb_colonnes);
-      const std::uint64_t d = as_d.slice(above, nb_colonnes);
-      const std::uint64_t g = as_g.slice(above, nb_colonnes);
+      const std::uint64_t a = along.row(row - 1) | special_along_.row(row - 1);
+      const std::uint64_t d = as_d.row(row - 1);
+      const std::uint64_t g = as_g.row(row - 1);
       if ((a | d | g) != 0) fall_into_row(&board_.sens[at(above)], &board_.sens[at(first)], a, d, g);
       for (int k = 0; k < ahead_count_; ++k) {
         const HeadingWrite& hw = ahead_[at(k)];
@@ -118,26 +118,30 @@ bool Simulation::Step::move_by_sets() {
       }
     }
     // The special pieces of the row, in turn.
-    for (std::uint64_t bits = any_special.slice(first, nb_colonnes); bits != 0; bits &= bits - 1) {
-      const int i = first + std::countr_zero(bits);
+    const std::uint64_t by_field[3] = {special[0].row(row), special[1].row(row), special[2].row(row)};
+    for (std::uint64_t bits = by_field[0] | by_field[1] | by_field[2]; bits != 0; bits &= bits - 1) {
+      const int c = std::countr_zero(bits);
+      const int i = first + c;
       const int p = board_.piece[at(i)];
       for (int f = 0; f < 3; ++f) {
-        if (special[at(f)].has(i)) special_rule(i, p, static_cast<WaterField>(f));
+        if ((by_field[f] >> c) & 1) special_rule(i, p, static_cast<WaterField>(f));
       }
     }
   }
 
   // A falling drop on a flat platform leaves by the heading it met.
   CellSet heading_right, heading_left;
-  for_each_cell(w[falling] & rules.platforms, [&](int i) {
+  (w[falling] & rules.platforms).for_each([&](int i) {
     const Sens s = board_.sens[at(i)];
-    if (s.is_droite() && rules.platform_right.has(i)) heading_right.add(i);
-    if (s.is_gauche() && rules.platform_left.has(i)) heading_left.add(i);
+    if (s.is_droite()) heading_right.add(i);
+    if (s.is_gauche()) heading_left.add(i);
   });
+  heading_right = heading_right & rules.platform_right;
+  heading_left = heading_left & rules.platform_left;
   // Headings written by teleporters after their cell's turn.
   for (int k = 0; k < behind_count_; ++k) board_.sens[at(behind_[at(k)].cell)] = Sens::from_id(behind_[at(k)].sens);
 
-  arriving_[falling] = arriving_[falling] | (along | as_d | as_g).shifted_down(nb_colonnes);
+  arriving_[falling] = arriving_[falling] | (along | as_d | as_g).shifted_down();
   arriving_[going_right] = arriving_[going_right] | ((w[falling] & rules.right[falling]) |
                                                      (w[going_right] & rules.right[going_right]) |
                                                      (w[going_left] & rules.right[going_left]) | heading_right)
@@ -159,15 +163,24 @@ bool Simulation::Step::settle_sets() {
     const CellSet changed = after ^ sim_.wet_[at(f)];
     if (changed.empty()) continue;
     sim_.wet_[at(f)] = after;
-    if (changed.count() < nb_cases / 8) {
-      for_each_cell(changed, [&](int i) { eau[i] = static_cast<std::int16_t>(after.has(i)); });
+    if (!changed.at_least(nb_cases / 8)) {
+      for (std::size_t w = 0; w < changed.words.size(); ++w) {
+        for (std::uint64_t bits = changed.words[w]; bits != 0; bits &= bits - 1) {
+          const int b = std::countr_zero(bits);
+          eau[CellSet::cell_at(w, b)] = static_cast<std::int16_t>((after.words[w] >> b) & 1);
+        }
+      }
     } else {
       // Many drops moved: every slot, eight at a time.
-      // The last eight run past the board into slots that never hold water.
-      static_assert(nb_cases % 8 != 0 && (nb_cases / 8 + 1) * 8 <= board_slots);
-      for (int k = 0; k < nb_cases; k += 8) {
-        const Lanes one = lanes_of(after.slice(k, 8)) & 1;
-        std::memcpy(eau + k, &one, sizeof one);
+      // A row's last eight run into the next row, written after it, and
+      // past the board into slots that never hold water.
+      static_assert(nb_cases + 5 <= board_slots);
+      for (int row = 0; row < nb_lignes; ++row) {
+        const std::uint64_t bits = after.row(row);
+        for (int c = 0; c < nb_colonnes; c += 8) {
+          const Lanes one = lanes_of(bits >> c) & 1;
+          std::memcpy(eau + row * nb_colonnes + c, &one, sizeof one);
+        }
       }
     }
   }

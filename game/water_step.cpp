@@ -10,20 +10,6 @@ constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 constexpr std::int32_t counter_period = 30001;  // the tick counter runs 0..30000
 constexpr int bs = board_slots;
 
-// Calls f(i) for every board cell of the set, ascending.
-template <class F>
-void for_each_cell(const CellSet& set, F f) {
-  for (std::size_t w = 0; w < set.words.size(); ++w) {
-    std::uint64_t bits = set.words[w];
-    while (bits != 0) {
-      const int i = static_cast<int>(w * 64) + std::countr_zero(bits);
-      if (i >= nb_cases) return;
-      f(i);
-      bits &= bits - 1;
-    }
-  }
-}
-
 // The cells holding a drop in one direction. Flags a byte per cell first,
 // which the compiler does a vector at a time, then packs eight flags into a
 // byte with one multiplication. `odd` is set when a slot holds neither 0 nor 1.
@@ -36,31 +22,22 @@ CellSet find_wet_cells(const std::int16_t* eau, bool& odd) {
   }
   odd = odd || odd_slots != 0;
   CellSet wet;
-  for (std::size_t w = 0; w < wet.words.size(); ++w) {
-    std::uint64_t word = 0;
-    for (std::size_t byte = 0; byte < 8; ++byte) {
+  for (int row = 0; row < nb_lignes; ++row) {
+    std::uint64_t bits = 0;
+    for (int c = 0; c < nb_colonnes; c += 8) {
       std::uint64_t eight;
-      std::memcpy(&eight, &flag[w * 64 + byte * 8], sizeof eight);
-      word |= ((eight * 0x0102040810204080ULL) >> 56) << (byte * 8);
+      std::memcpy(&eight, &flag[at(row * nb_colonnes + c)], sizeof eight);
+      bits |= ((eight * 0x0102040810204080ULL) >> 56) << c;
     }
-    wet.words[w] = word;
+    wet.words[at(row / CellSet::rows_per_word)] |= (bits & CellSet::row_mask)
+                                                   << (CellSet::row_stride * (row % CellSet::rows_per_word));
   }
   return wet;
 }
 
-// The cells one row below those of the set.
-CellSet shifted_down(const CellSet& s) {
-  CellSet out;
-  for (std::size_t w = 0; w < s.words.size(); ++w) {
-    out.words[w] = s.words[w] << nb_colonnes;
-    if (w > 0) out.words[w] |= s.words[w - 1] >> (64 - nb_colonnes);
-  }
-  return out;
-}
-
 // Past a quarter of the board, one pass over every cell is quicker than
 // visiting them one by one.
-bool many_cells(const CellSet& s) { return s.count() > nb_cases / 4; }
+bool many_cells(const CellSet& s) { return s.at_least(nb_cases / 4 + 1); }
 
 // A cell's water after the tick: its own drops leave, the arrivals come in
 // (in 16 bits, as the level file holds them), and several drops are one.
@@ -84,6 +61,10 @@ const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
   known.special = {};
   known.down = known.right = known.left = {};
   known.platforms = known.platform_left = known.platform_right = {};
+  known.teleporters[0] = known.teleporters[1] = -1;
+  for (int j = 0, found = 0; j < derniere_case && found < 2; ++j) {
+    if (board.piece[at(j)] == piece::teleporteur) known.teleporters[found++] = j;
+  }
   for (int i = 0; i < nb_cases; ++i) {
     const int p = board.piece[at(i)];
     known.pieces[at(i)] = static_cast<std::int16_t>(p);
@@ -144,7 +125,7 @@ void Simulation::Step::move_drops() {
     return;
   }
   if (sim_.plain_flow_ && move_plain()) return;
-  for_each_cell(wet_, [&](int i) {
+  wet_.for_each([&](int i) {
     const int p = board_.piece[at(i)];
     const CellRules& rules = pieces_->rules[at(i)];
     if (board_.eau_b(i) > 0) apply(i, p, rules.by_direction[falling], falling);
@@ -158,13 +139,13 @@ bool Simulation::Step::move_plain() {
     if (sim_.wet_[at(f)].meets(pieces_->special[at(f)])) return false;
   }
   BoardArrays next = board_;  // the headings already carry the drops sponges let go
-  for_each_cell(far_, [&](int i) {
+  far_.for_each([&](int i) {
     for (int f = 0; f < 3; ++f) {
       next.eau[at(f * bs + i)] = static_cast<std::int16_t>(next.eau[at(f * bs + i)] + arrivals_[at(f * bs + i)]);
     }
   });
   if (!move_plain_drops(board_, next, pieces_->masks)) return false;
-  for_each_cell(far_, [&](int i) {
+  far_.for_each([&](int i) {
     for (int f = 0; f < 3; ++f) arrivals_[at(f * bs + i)] = 0;
   });
 
@@ -196,7 +177,7 @@ void Simulation::Step::apply(int i, int p, const DirectionRule& r, WaterField di
 
 void Simulation::Step::settle_power_and_pieces() {
   if (!powered_.empty()) {
-    for_each_cell(powered_, [&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
+    powered_.for_each([&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
     sim_.power_running_ = true;
   }
   if (blown_up_) {
@@ -221,16 +202,7 @@ bool Simulation::Step::settle() {
   settle_power_and_pieces();
   // Drops arrive in the wet cells, their neighbours, and where teleporters and
   // sponges put them.
-  CellSet reached = wet_ | far_;
-  std::uint64_t carry_right = 0;
-  for (std::size_t w = 0; w < reached.words.size(); ++w) {
-    const std::uint64_t word = wet_.words[w];
-    const std::uint64_t next_word = w + 1 < wet_.words.size() ? wet_.words[w + 1] : 0;
-    reached.words[w] |= (word << 1) | carry_right | (word >> 1) | (next_word << 63);
-    carry_right = word >> 63;
-  }
-  const CellSet below = shifted_down(wet_);
-  reached = reached | below;
+  const CellSet reached = wet_ | far_ | wet_.shifted_right() | wet_.shifted_left() | wet_.shifted_down();
   if (many_cells(reached)) {
     int any_water = 0;
     for (std::size_t f = 0; f < 3; ++f) {
@@ -240,7 +212,7 @@ bool Simulation::Step::settle() {
     return any_water == 0;
   }
   std::array<CellSet, 3> wet_after{};
-  for_each_cell(reached, [&](int i) {
+  reached.for_each([&](int i) {
     for (int f = 0; f < 3; ++f) {
       if (settle_slot(board_.eau[at(f * bs + i)], arrivals_[at(f * bs + i)])) wet_after[at(f)].add(i);
     }

@@ -27,6 +27,9 @@ struct PieceRules {
   // the sides they may leave by.
   std::array<CellSet, 3> down{}, right{}, left{};
   CellSet platforms, platform_left, platform_right;
+  // The first two teleporters on cells 0..226, -1 when missing: a drop in
+  // either one leaves by the other.
+  int teleporters[2] = {-1, -1};
 };
 
 // The rules of the board's pieces, remembered per thread from the last board
@@ -123,9 +126,6 @@ class Simulation::Step {
   int behind_count_ = 0;
   bool blown_up_ = false;
   std::array<std::int16_t, board_slots> pieces_after_;  // valid once blown_up_
-  bool teleporters_found_ = false;
-  int teleporters_ = 0;
-  int first_two_[2] = {-1, -1};
 };
 
 }  // namespace drippo
