@@ -55,8 +55,13 @@ void Simulation::Step::down_along(int i) {
   const int b = neighbour(i, Direction::Below);
   if (b < 0) return;
   arrive(falling, b);
-  if (by_sets_) special_along_.add(i);  // the heading follows with the row below
-  else board_.sens[at(b)] = board_.sens[at(i)];
+  if (!by_sets_) {
+    board_.sens[at(b)] = board_.sens[at(i)];
+    return;
+  }
+  // The heading follows with the row below.
+  const int row = CellSet::row_of(i);
+  special_along_rows_[static_cast<std::size_t>(row)] |= 1u << (i - row * nb_colonnes);
 }
 
 // ---- Goals and the cat ----------------------------------------------------

@@ -18,6 +18,17 @@ constexpr int bs = board_slots;
 
 constexpr int row_of(int i) { return CellSet::row_of(i); }
 
+using RowBits = std::array<std::uint32_t, nb_lignes>;
+
+void split_rows(const CellSet& set, RowBits& rows) {
+  for (std::size_t w = 0; w < set.words.size(); ++w) {
+    for (std::size_t k = 0; k < CellSet::rows_per_word; ++k) {
+      rows[w * CellSet::rows_per_word + k] =
+          static_cast<std::uint32_t>((set.words[w] >> (CellSet::row_stride * k)) & CellSet::row_mask);
+    }
+  }
+}
+
 // Eight 16-bit lanes, for the headings of a row a vector at a time.
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
 constexpr Lanes lane_bits = {1, 2, 4, 8, 16, 32, 64, 128};
@@ -74,7 +85,7 @@ void Simulation::Step::teleport_heading(int i, Sens s, int from) {
   else if (row_of(i) == row_of(from)) board_.sens[at(i)] = s;
   else {
     ahead_[at(ahead_count_++)] = write;
-    active_rows_ |= 1u << row_of(i);
+    ahead_rows_ |= 1u << row_of(i);
   }
 }
 
@@ -84,47 +95,46 @@ bool Simulation::Step::move_by_sets() {
   const CellSet along = (w[falling] & rules.down[falling]);
   const CellSet as_d = w[going_right] & rules.down[going_right];
   const CellSet as_g = w[going_left] & rules.down[going_left];
-  std::array<CellSet, 3> special;
-  for (std::size_t f = 0; f < 3; ++f) special[f] = w[f] & rules.special[f];
-  const CellSet any_special = special[0] | special[1] | special[2];
-
-  // The rows with something to do: those below drops falling and those
-  // holding a special piece's drop (and the rows below them, where a special
-  // piece's drop may fall); teleporters add the rows they write headings in.
-  const CellSet falling_down = along | as_d | as_g;
-  for (int row = 0; row < nb_lignes; ++row) {
-    if (falling_down.row(row) != 0) active_rows_ |= 2u << row;
-    if (any_special.row(row) != 0) active_rows_ |= 3u << row;
-  }
+  // The sets a row at a time: the drops falling from each row along with
+  // their heading, as "D" and as "G", and the special pieces' drops by
+  // direction.
+  RowBits a_rows, d_rows, g_rows;
+  std::array<RowBits, 3> special_rows;
+  split_rows(along, a_rows);
+  split_rows(as_d, d_rows);
+  split_rows(as_g, g_rows);
+  for (std::size_t f = 0; f < 3; ++f) split_rows(w[f] & rules.special[f], special_rows[f]);
 
   for (int row = 0; row < nb_lignes; ++row) {
-    if (((active_rows_ >> row) & 1) == 0) continue;
+    const auto r = static_cast<std::size_t>(row);
+    const std::uint32_t specials = special_rows[0][r] | special_rows[1][r] | special_rows[2][r];
     const int first = row * nb_colonnes;
     // The headings of this row as its drops meet them: the drops falling from
     // the row above bring theirs (along, then "D", then "G", as the cell above
     // moves them), and teleporters write theirs in turn order.
     if (row > 0) {
       const int above = first - nb_colonnes;
-      const std::uint64_t a = along.row(row - 1) | special_along_.row(row - 1);
-      const std::uint64_t d = as_d.row(row - 1);
-      const std::uint64_t g = as_g.row(row - 1);
+      const std::uint64_t a = a_rows[r - 1] | special_along_rows_[r - 1];
+      const std::uint64_t d = d_rows[r - 1];
+      const std::uint64_t g = g_rows[r - 1];
       if ((a | d | g) != 0) fall_into_row(&board_.sens[at(above)], &board_.sens[at(first)], a, d, g);
-      for (int k = 0; k < ahead_count_; ++k) {
-        const HeadingWrite& hw = ahead_[at(k)];
-        if (row_of(hw.cell) != row) continue;
-        const int from_above = hw.cell - nb_colonnes;
-        const bool fell_in = ((a | d | g) >> (from_above - above)) & 1;
-        if (!fell_in || hw.from > from_above) board_.sens[at(hw.cell)] = Sens::from_id(hw.sens);
+      if (((ahead_rows_ >> row) & 1) != 0) {
+        for (int k = 0; k < ahead_count_; ++k) {
+          const HeadingWrite& hw = ahead_[at(k)];
+          if (row_of(hw.cell) != row) continue;
+          const int from_above = hw.cell - nb_colonnes;
+          const bool fell_in = ((a | d | g) >> (from_above - above)) & 1;
+          if (!fell_in || hw.from > from_above) board_.sens[at(hw.cell)] = Sens::from_id(hw.sens);
+        }
       }
     }
     // The special pieces of the row, in turn.
-    const std::uint64_t by_field[3] = {special[0].row(row), special[1].row(row), special[2].row(row)};
-    for (std::uint64_t bits = by_field[0] | by_field[1] | by_field[2]; bits != 0; bits &= bits - 1) {
+    for (std::uint32_t bits = specials; bits != 0; bits &= bits - 1) {
       const int c = std::countr_zero(bits);
       const int i = first + c;
       const int p = board_.piece[at(i)];
-      for (int f = 0; f < 3; ++f) {
-        if ((by_field[f] >> c) & 1) special_rule(i, p, static_cast<WaterField>(f));
+      for (std::size_t f = 0; f < 3; ++f) {
+        if ((special_rows[f][r] >> c) & 1) special_rule(i, p, static_cast<WaterField>(f));
       }
     }
   }

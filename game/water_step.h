@@ -113,7 +113,7 @@ class Simulation::Step {
   // already past (`behind_`), in the order they were written.
   bool by_sets_ = false;
   std::array<CellSet, 3> arriving_{};
-  CellSet special_along_;
+  std::array<std::uint32_t, nb_lignes> special_along_rows_{};  // by row, column c at bit c
   struct HeadingWrite {  // plain fields: the arrays are left unset until used
     std::int16_t cell;
     std::int16_t from;
@@ -122,7 +122,7 @@ class Simulation::Step {
   std::array<HeadingWrite, 3 * nb_cases> ahead_;
   std::array<HeadingWrite, 3 * nb_cases> behind_;
   int ahead_count_ = 0;
-  std::uint32_t active_rows_ = 0;  // by bit: rows whose headings or special pieces need a visit
+  std::uint32_t ahead_rows_ = 0;  // by bit: rows a teleporter wrote a heading for
   int behind_count_ = 0;
   bool blown_up_ = false;
   std::array<std::int16_t, board_slots> pieces_after_;  // valid once blown_up_
