@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "game/board_geometry.h"
 
@@ -123,6 +124,23 @@ struct CellSet {
       if (w > 0) s.words[w] |= words[w - 1] >> last_row;
     }
     return s;
+  }
+
+  // The cells whose byte is 1 (every other byte 0), eight packed into a byte
+  // with one multiplication; the bytes past the board are read as padding.
+  static CellSet from_flags(const std::array<std::uint8_t, 256>& flag) {
+    static_assert(nb_cases + 8 <= 256);
+    CellSet set;
+    for (int r = 0; r < nb_lignes; ++r) {
+      std::uint64_t bits = 0;
+      for (int c = 0; c < nb_colonnes; c += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, &flag[static_cast<std::size_t>(r * nb_colonnes + c)], sizeof eight);
+        bits |= ((eight * 0x0102040810204080ULL) >> 56) << c;
+      }
+      set.words[static_cast<std::size_t>(r / rows_per_word)] |= (bits & row_mask) << (row_stride * (r % rows_per_word));
+    }
+    return set;
   }
 
   // Calls f(i) for every cell of the set, ascending.

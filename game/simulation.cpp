@@ -26,8 +26,10 @@ Board Simulation::board() const {
 void Simulation::set_board(const Board& b) {
   wet_ = {};
   odd_water_ = false;
+  powered_ = {};
   for (int i = 0; i <= derniere_case; ++i) set_cell(i, b[at(i)]);
   wet_known_ = true;
+  power_known_ = true;
 }
 
 void Simulation::pieces_changed() {
@@ -37,7 +39,8 @@ void Simulation::pieces_changed() {
 
 void Simulation::set_cell(int i, const Cellule& c) {
   board_.set(i, c);
-  power_running_ = power_running_ || c.compteur > power_floor;
+  if (c.compteur > power_floor) powered_.add(i);
+  else powered_.remove(i);
   pieces_changed();
   const std::int16_t eau[3] = {c.eau_b, c.eau_d, c.eau_g};  // by WaterField
   for (std::size_t f = 0; f < 3; ++f) {
@@ -61,6 +64,29 @@ void Simulation::start_water() {
   dry_ = false;
 }
 
+void Simulation::run_power_down() {
+  // Many cells running down (or not known which): the whole board, a vector
+  // at a time; a few: those alone.
+  if (!power_known_ || powered_.at_least(nb_colonnes)) {
+    alignas(64) std::array<std::uint8_t, 256> running{};
+    for (std::size_t k = 0; k < nb_cases; ++k) {
+      auto& c = board_.compteur[k];
+      c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
+      running[k] = static_cast<std::uint8_t>(c > power_floor);
+    }
+    powered_ = CellSet::from_flags(running);
+    power_known_ = true;
+    return;
+  }
+  CellSet still;
+  powered_.for_each([&](int i) {
+    auto& c = board_.compteur[at(i)];
+    if (c > power_floor) c = static_cast<std::int16_t>(c - 1);
+    if (c > power_floor) still.add(i);
+  });
+  powered_ = still;
+}
+
 void Simulation::tick(TickReport& report, std::array<std::int16_t, board_slots>* pictures) {
   report.poured = false;
   report.events.clear();
@@ -81,14 +107,7 @@ void Simulation::tick(TickReport& report, std::array<std::int16_t, board_slots>*
   }
 
   // Power runs down; each cell shows its water as the step begins.
-  if (power_running_) {
-    int running = 0;
-    for (auto& c : board_.compteur) {
-      c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
-      running |= int{c > power_floor};
-    }
-    power_running_ = running != 0;
-  }
+  run_power_down();
   if (pictures != nullptr) {
     for (std::size_t k = 0; k < board_slots; ++k) {
       (*pictures)[k] = static_cast<std::int16_t>(code_image(board_.piece[k], board_.eau[2 * board_slots + k],

@@ -49,7 +49,7 @@ class Simulation {
   // A cell whose fields can be assigned one by one.
   CellRef cell_ref(int i) {
     wet_known_ = false;
-    power_running_ = true;
+    power_known_ = false;
     pieces_changed();
     return CellRef(board_, i);
   }
@@ -106,8 +106,11 @@ class Simulation {
   std::array<CellSet, 3> wet_{};
   bool wet_known_ = false;
   bool odd_water_ = false;  // some slot holds neither 0 nor 1 (a hand-made level)
-  // False once every cell's power is down to its floor: the tick skips it.
-  bool power_running_ = true;
+  // The cells whose power is still running down to its floor, when
+  // power_known_: the tick visits only those.
+  CellSet powered_;
+  bool power_known_ = false;
+  void run_power_down();
   // Names the pieces on the board: a new one each time they change, so that a
   // tick knows the rules it worked out for them last time (0: not known).
   std::uint64_t pieces_stamp_ = 0;

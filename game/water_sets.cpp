@@ -98,16 +98,16 @@ bool Simulation::Step::move_by_sets() {
   // The sets a row at a time: the drops falling from each row along with
   // their heading, as "D" and as "G", and the special pieces' drops by
   // direction.
-  RowBits a_rows, d_rows, g_rows;
-  std::array<RowBits, 3> special_rows;
+  RowBits a_rows, d_rows, g_rows, special_rows;
   split_rows(along, a_rows);
   split_rows(as_d, d_rows);
   split_rows(as_g, g_rows);
-  for (std::size_t f = 0; f < 3; ++f) split_rows(w[f] & rules.special[f], special_rows[f]);
+  const std::array<CellSet, 3> special = {w[0] & rules.special[0], w[1] & rules.special[1], w[2] & rules.special[2]};
+  split_rows(special[0] | special[1] | special[2], special_rows);
 
   for (int row = 0; row < nb_lignes; ++row) {
     const auto r = static_cast<std::size_t>(row);
-    const std::uint32_t specials = special_rows[0][r] | special_rows[1][r] | special_rows[2][r];
+    const std::uint32_t specials = special_rows[r];
     const int first = row * nb_colonnes;
     // The headings of this row as its drops meet them: the drops falling from
     // the row above bring theirs (along, then "D", then "G", as the cell above
@@ -129,12 +129,14 @@ bool Simulation::Step::move_by_sets() {
       }
     }
     // The special pieces of the row, in turn.
+    if (specials == 0) continue;
+    const std::uint64_t by_field[3] = {special[0].row(row), special[1].row(row), special[2].row(row)};
     for (std::uint32_t bits = specials; bits != 0; bits &= bits - 1) {
       const int c = std::countr_zero(bits);
       const int i = first + c;
       const int p = board_.piece[at(i)];
       for (std::size_t f = 0; f < 3; ++f) {
-        if ((special_rows[f][r] >> c) & 1) special_rule(i, p, static_cast<WaterField>(f));
+        if ((by_field[f] >> c) & 1) special_rule(i, p, static_cast<WaterField>(f));
       }
     }
   }

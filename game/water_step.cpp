@@ -21,18 +21,7 @@ CellSet find_wet_cells(const std::int16_t* eau, bool& odd) {
     odd_slots |= int{eau[k] < 0} | int{eau[k] > 1};
   }
   odd = odd || odd_slots != 0;
-  CellSet wet;
-  for (int row = 0; row < nb_lignes; ++row) {
-    std::uint64_t bits = 0;
-    for (int c = 0; c < nb_colonnes; c += 8) {
-      std::uint64_t eight;
-      std::memcpy(&eight, &flag[at(row * nb_colonnes + c)], sizeof eight);
-      bits |= ((eight * 0x0102040810204080ULL) >> 56) << c;
-    }
-    wet.words[at(row / CellSet::rows_per_word)] |= (bits & CellSet::row_mask)
-                                                   << (CellSet::row_stride * (row % CellSet::rows_per_word));
-  }
-  return wet;
+  return CellSet::from_flags(flag);
 }
 
 // Past a quarter of the board, one pass over every cell is quicker than
@@ -104,15 +93,21 @@ Simulation::Step::Step(Simulation& sim, TickReport& report)
 
 void Simulation::Step::release_due_drops() {
   HeldDrops& held = sim_.held_;
-  for (std::size_t j = 0; j < held.size();) {
+  const std::int32_t now = sim_.tick_counter_;
+  std::size_t n = held.size();
+  for (std::size_t j = 0; j < n;) {
     const Retenue& r = held[j];
     // The counter wraps to 0 after 30000, so the release tick wraps with it
     // (one subtraction does for the ticks the game itself counts).
     const std::int32_t sum = r.depart + r.delai;
     const std::int32_t due = sum >= 0 && sum < 2 * counter_period ? (sum >= counter_period ? sum - counter_period : sum)
                                                                   : sum % counter_period;
-    if (sim_.tick_counter_ == due) relacher(j);
-    else ++j;
+    if (now != due) {
+      ++j;
+      continue;
+    }
+    relacher(j);
+    --n;
   }
 }
 
@@ -178,7 +173,7 @@ void Simulation::Step::apply(int i, int p, const DirectionRule& r, WaterField di
 void Simulation::Step::settle_power_and_pieces() {
   if (!powered_.empty()) {
     powered_.for_each([&](int i) { board_.compteur[at(i)] = mill_power_ticks; });
-    sim_.power_running_ = true;
+    sim_.powered_ = sim_.powered_ | powered_;
   }
   if (blown_up_) {
     board_.piece = pieces_after_;
