@@ -24,11 +24,13 @@ Board Simulation::board() const {
 }
 
 void Simulation::set_board(const Board& b) {
-  wet_ = {};
-  odd_water_ = false;
-  powered_ = {};
-  for (int i = 0; i <= derniere_case; ++i) set_cell(i, b[at(i)]);
-  wet_known_ = true;
+  for (int i = 0; i <= derniere_case; ++i) board_.set(i, b[at(i)]);
+  find_wet_cells();
+  pieces_changed();
+  // The cells whose power runs down.
+  alignas(64) std::array<std::uint8_t, 256> running{};
+  for (std::size_t k = 0; k < nb_cases; ++k) running[k] = static_cast<std::uint8_t>(board_.compteur[k] > power_floor);
+  powered_ = CellSet::from_flags(running);
   power_known_ = true;
 }
 
@@ -38,10 +40,14 @@ void Simulation::pieces_changed() {
 }
 
 void Simulation::set_cell(int i, const Cellule& c) {
+  store_cell(i, c);
+  pieces_changed();
+}
+
+void Simulation::store_cell(int i, const Cellule& c) {
   board_.set(i, c);
   if (c.compteur > power_floor) powered_.add(i);
   else powered_.remove(i);
-  pieces_changed();
   const std::int16_t eau[3] = {c.eau_b, c.eau_d, c.eau_g};  // by WaterField
   for (std::size_t f = 0; f < 3; ++f) {
     if (eau[f] > 0) wet_[f].add(i);

@@ -115,6 +115,8 @@ class Simulation {
   // tick knows the rules it worked out for them last time (0: not known).
   std::uint64_t pieces_stamp_ = 0;
   void pieces_changed();
+  void store_cell(int i, const Cellule& c);  // set_cell without naming the pieces anew
+  void find_wet_cells();  // the wet cells and odd counts, from the whole board
   HeldDrops held_;
   double water_left_ = 0.0;
   double score_ = 0.0;

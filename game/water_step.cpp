@@ -13,7 +13,7 @@ constexpr int bs = board_slots;
 // The cells holding a drop in one direction. Flags a byte per cell first,
 // which the compiler does a vector at a time, then packs eight flags into a
 // byte with one multiplication. `odd` is set when a slot holds neither 0 nor 1.
-CellSet find_wet_cells(const std::int16_t* eau, bool& odd) {
+CellSet wet_cells(const std::int16_t* eau, bool& odd) {
   alignas(64) std::array<std::uint8_t, 256> flag{};
   int odd_slots = 0;
   for (std::size_t k = 0; k < nb_cases; ++k) {
@@ -83,12 +83,14 @@ std::array<std::int16_t, 3 * board_slots>& arrivals_scratch() {
 
 Simulation::Step::Step(Simulation& sim, TickReport& report)
     : sim_(sim), board_(sim.board_), report_(report), arrivals_(arrivals_scratch()) {
-  if (!sim_.wet_known_) {
-    sim_.odd_water_ = false;
-    for (int f = 0; f < 3; ++f) sim_.wet_[at(f)] = find_wet_cells(&board_.eau[at(f * bs)], sim_.odd_water_);
-    sim_.wet_known_ = true;
-  }
+  if (!sim_.wet_known_) sim_.find_wet_cells();
   by_sets_ = sim_.plain_flow_ && !sim_.odd_water_;
+}
+
+void Simulation::find_wet_cells() {
+  odd_water_ = false;
+  for (int f = 0; f < 3; ++f) wet_[at(f)] = wet_cells(&board_.eau[at(f * bs)], odd_water_);
+  wet_known_ = true;
 }
 
 void Simulation::Step::release_due_drops() {
