@@ -84,13 +84,14 @@ void Simulation::run_power_down() {
     power_known_ = true;
     return;
   }
-  CellSet still;
-  powered_.for_each([&](int i) {
-    auto& c = board_.compteur[at(i)];
-    if (c > power_floor) c = static_cast<std::int16_t>(c - 1);
-    if (c > power_floor) still.add(i);
-  });
-  powered_ = still;
+  for (std::size_t w = 0; w < powered_.words.size(); ++w) {
+    for (std::uint64_t bits = powered_.words[w]; bits != 0; bits &= bits - 1) {
+      const int b = std::countr_zero(bits);
+      auto& c = board_.compteur[at(CellSet::cell_at(w, b))];
+      if (c > power_floor) c = static_cast<std::int16_t>(c - 1);
+      if (c <= power_floor) powered_.words[w] &= ~(std::uint64_t{1} << b);
+    }
+  }
 }
 
 void Simulation::tick(TickReport& report, std::array<std::int16_t, board_slots>* pictures) {
