@@ -15,6 +15,12 @@ constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 constexpr std::int32_t tick_counter_wrap = 30000;
 constexpr std::int32_t time_limit_ticks = 1199;
 constexpr std::int16_t power_floor = -10;
+// The cells whose power still runs down to its floor.
+CellSet powered_cells(const std::array<std::int16_t, board_slots>& compteur) {
+  alignas(64) std::array<std::uint8_t, 256> running{};
+  for (std::size_t k = 0; k < nb_cases; ++k) running[k] = static_cast<std::uint8_t>(compteur[k] > power_floor ? 1 : 0);
+  return CellSet::from_flags(running);
+}
 }  // namespace
 
 Board Simulation::board() const {
@@ -27,10 +33,7 @@ void Simulation::set_board(const Board& b) {
   for (int i = 0; i <= derniere_case; ++i) board_.set(i, b[at(i)]);
   find_wet_cells();
   pieces_changed();
-  // The cells whose power runs down.
-  alignas(64) std::array<std::uint8_t, 256> running{};
-  for (std::size_t k = 0; k < nb_cases; ++k) running[k] = static_cast<std::uint8_t>(board_.compteur[k] > power_floor);
-  powered_ = CellSet::from_flags(running);
+  powered_ = powered_cells(board_.compteur);
   power_known_ = true;
 }
 
@@ -74,13 +77,8 @@ void Simulation::run_power_down() {
   // Many cells running down (or not known which): the whole board, a vector
   // at a time; a few: those alone.
   if (!power_known_ || powered_.at_least(nb_colonnes)) {
-    alignas(64) std::array<std::uint8_t, 256> running{};
-    for (std::size_t k = 0; k < nb_cases; ++k) {
-      auto& c = board_.compteur[k];
-      c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
-      running[k] = static_cast<std::uint8_t>(c > power_floor);
-    }
-    powered_ = CellSet::from_flags(running);
+    for (auto& c : board_.compteur) c = c > power_floor ? static_cast<std::int16_t>(c - 1) : c;
+    powered_ = powered_cells(board_.compteur);
     power_known_ = true;
     return;
   }
