@@ -86,6 +86,11 @@ struct CellSet {
     for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] ^ o.words[w];
     return s;
   }
+  CellSet without(const CellSet& o) const {
+    CellSet s;
+    for (std::size_t w = 0; w < words.size(); ++w) s.words[w] = words[w] & ~o.words[w];
+    return s;
+  }
   bool operator==(const CellSet&) const = default;
   bool meets(const CellSet& o) const {
     std::uint64_t common = 0;

@@ -89,6 +89,29 @@ void Simulation::Step::teleport_heading(int i, Sens s, int from) {
   }
 }
 
+// A mill's falling drop falls on and powers the doors beside it; a door with
+// power lets any drop fall through, a door without lets the drops moving
+// right or left go on. None of it depends on the order of the cells.
+void Simulation::Step::move_mills_and_doors() {
+  const PieceRules& rules = *pieces_;
+  const std::array<CellSet, 3>& w = sim_.wet_;
+  const CellSet mills = w[falling] & rules.mills;
+  const CellSet doors = (w[falling] | w[going_right] | w[going_left]) & rules.doors;
+  if ((mills | doors).empty()) return;
+  CellSet open;
+  doors.for_each([&](int i) {
+    if (board_.compteur[at(i)] > 0 && neighbour(i, Direction::Below) >= 0) open.add(i);
+  });
+  const CellSet closed = doors.without(open);
+  // Falling with the heading of the cell they leave.
+  const CellSet fall = mills | open;
+  arriving_[falling] = arriving_[falling] | fall.shifted_down();
+  for (int row = 0; row < nb_lignes - 1; ++row) special_along_rows_[at(row)] |= static_cast<std::uint32_t>(fall.row(row));
+  powered_ = powered_ | mills.shifted_left() | mills.shifted_right();
+  arriving_[going_right] = arriving_[going_right] | (closed & w[going_right]).shifted_right();
+  arriving_[going_left] = arriving_[going_left] | (closed & w[going_left]).shifted_left();
+}
+
 bool Simulation::Step::move_by_sets() {
   const PieceRules& rules = *pieces_;
   const std::array<CellSet, 3>& w = sim_.wet_;
@@ -102,7 +125,8 @@ bool Simulation::Step::move_by_sets() {
   split_rows(along, a_rows);
   split_rows(as_d, d_rows);
   split_rows(as_g, g_rows);
-  const std::array<CellSet, 3> special = {w[0] & rules.special[0], w[1] & rules.special[1], w[2] & rules.special[2]};
+  move_mills_and_doors();
+  const std::array<CellSet, 3> special = {w[0] & rules.in_turn[0], w[1] & rules.in_turn[1], w[2] & rules.in_turn[2]};
   split_rows(special[0] | special[1] | special[2], special_rows);
 
   for (int row = 0; row < nb_lignes; ++row) {

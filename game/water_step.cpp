@@ -50,6 +50,7 @@ const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
   known.special = {};
   known.down = known.right = known.left = {};
   known.platforms = known.platform_left = known.platform_right = {};
+  known.mills = known.doors = {};
   known.teleporters[0] = known.teleporters[1] = -1;
   for (int j = 0, found = 0; j < derniere_case && found < 2; ++j) {
     if (board.piece[at(j)] == piece::teleporteur) known.teleporters[found++] = j;
@@ -66,10 +67,16 @@ const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
       if (m & flow::right[f]) known.right[f].add(i);
       if (m & flow::left[f]) known.left[f].add(i);
     }
+    if (p == piece::moulin) known.mills.add(i);
+    if (p == piece::porte) known.doors.add(i);
     if (m & flow::b_heading) known.platforms.add(i);
     if (m & flow::b_heading_left) known.platform_left.add(i);
     if (m & flow::b_heading_right) known.platform_right.add(i);
   }
+  // A mill's falling drops and every drop of a door move as sets.
+  known.in_turn[falling] = known.special[falling].without(known.mills | known.doors);
+  known.in_turn[going_right] = known.special[going_right].without(known.doors);
+  known.in_turn[going_left] = known.special[going_left].without(known.doors);
   return known;
 }
 

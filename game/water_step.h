@@ -27,6 +27,10 @@ struct PieceRules {
   // the sides they may leave by.
   std::array<CellSet, 3> down{}, right{}, left{};
   CellSet platforms, platform_left, platform_right;
+  // Mills and doors, whose rules are code but need no turn order; the other
+  // special pieces by direction, which do.
+  CellSet mills, doors;
+  std::array<CellSet, 3> in_turn{};
   // The first two teleporters on cells 0..226, -1 when missing: a drop in
   // either one leaves by the other.
   int teleporters[2] = {-1, -1};
@@ -51,6 +55,7 @@ class Simulation::Step {
   // The same moves on sets of cells, a row at a time for the headings, when
   // every water slot holds 0 or 1. False when the board holds other counts.
   bool move_by_sets();
+  void move_mills_and_doors();
   // Adds the arrivals; two drops that met become one. True when no cell
   // holds water any more.
   bool settle();
