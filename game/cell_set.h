@@ -68,8 +68,12 @@ struct CellSet {
   }
   // The cells of a row, column c at bit c.
   std::uint64_t row(int r) const {
-    return (words[static_cast<std::size_t>(r / rows_per_word)] >> (row_stride * (r % rows_per_word))) & row_mask;
+    const auto k = static_cast<std::size_t>(r);
+    return (words[row_words[k]] >> row_shifts[k]) & row_mask;
   }
+  static constexpr std::array<std::uint8_t, nb_lignes> row_words = {0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3};
+  static constexpr std::array<std::uint8_t, nb_lignes> row_shifts = {0, 21, 42, 0, 21, 42, 0, 21, 42, 0, 21, 42};
+  static_assert(row_shifts[1] == row_stride && row_words[nb_lignes - 1] == nb_lignes / rows_per_word - 1);
 
   CellSet operator|(const CellSet& o) const {
     CellSet s;

@@ -39,6 +39,15 @@ inline Lanes lanes_of(std::uint64_t bits) {
   return (b & lane_bits) != 0;
 }
 
+// The eight slots a byte of a set stands for: 1 where its bit is set.
+constexpr std::array<std::array<std::int16_t, 8>, 256> ones_of = [] {
+  std::array<std::array<std::int16_t, 8>, 256> table{};
+  for (std::size_t byte = 0; byte < 256; ++byte) {
+    for (std::size_t lane = 0; lane < 8; ++lane) table[byte][lane] = static_cast<std::int16_t>((byte >> lane) & 1);
+  }
+  return table;
+}();
+
 // The headings of a row after the drops falling from the row above: along
 // with the drop (bits a), as "D" (d) or as "G" (g), the last one winning.
 void fall_into_row(const Sens* above, Sens* row, std::uint64_t a, std::uint64_t d, std::uint64_t g) {
@@ -106,7 +115,12 @@ void Simulation::Step::move_mills_and_doors() {
   // Falling with the heading of the cell they leave.
   const CellSet fall = mills | open;
   arriving_[falling] = arriving_[falling] | fall.shifted_down();
-  for (int row = 0; row < nb_lignes - 1; ++row) special_along_rows_[at(row)] |= static_cast<std::uint32_t>(fall.row(row));
+  for (std::size_t w = 0; w < fall.words.size(); ++w) {
+    for (std::size_t k = 0; k < CellSet::rows_per_word; ++k) {
+      special_along_rows_[w * CellSet::rows_per_word + k] |=
+          static_cast<std::uint32_t>((fall.words[w] >> (CellSet::row_stride * k)) & CellSet::row_mask);
+    }
+  }
   powered_ = powered_ | mills.shifted_left() | mills.shifted_right();
   arriving_[going_right] = arriving_[going_right] | (closed & w[going_right]).shifted_right();
   arriving_[going_left] = arriving_[going_left] | (closed & w[going_left]).shifted_left();
@@ -213,9 +227,9 @@ bool Simulation::Step::settle_sets() {
       static_assert(nb_cases + 5 <= board_slots);
       for (int row = 0; row < nb_lignes; ++row) {
         const std::uint64_t bits = after.row(row);
+        std::int16_t* slots = eau + row * nb_colonnes;
         for (int c = 0; c < nb_colonnes; c += 8) {
-          const Lanes one = lanes_of(bits >> c) & 1;
-          std::memcpy(eau + row * nb_colonnes + c, &one, sizeof one);
+          std::memcpy(slots + c, ones_of[(bits >> c) & 0xff].data(), 8 * sizeof(std::int16_t));
         }
       }
     }
