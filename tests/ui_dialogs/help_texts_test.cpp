@@ -35,7 +35,9 @@ TEST(HelpTexts, EveryBoxTabAndPieceHasItsTextInBothLanguages) {
     // The description boxes wait for a click on a piece.
     EXPECT_EQ(french.isEmpty(), box == help_box::description(HelpLanguage::French)) << box;
     EXPECT_EQ(english.isEmpty(), box == help_box::description(HelpLanguage::English)) << box;
-    if (!french.isEmpty() && !english.isEmpty()) EXPECT_NE(french, english) << box;
+    if (!french.isEmpty() && !english.isEmpty()) {
+      EXPECT_NE(french, english) << box;
+    }
   }
   for (const HelpLanguage l : both) {
     std::set<std::string> captions;
