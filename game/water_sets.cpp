@@ -111,19 +111,23 @@ void Simulation::Step::move_mills_and_doors() {
   doors.for_each([&](int i) {
     if (board_.compteur[at(i)] > 0 && neighbour(i, Direction::Below) >= 0) open.add(i);
   });
-  const CellSet closed = doors.without(open);
   // Falling with the heading of the cell they leave.
   const CellSet fall = mills | open;
-  arriving_[falling] = arriving_[falling] | fall.shifted_down();
-  for (std::size_t w = 0; w < fall.words.size(); ++w) {
-    for (std::size_t k = 0; k < CellSet::rows_per_word; ++k) {
-      special_along_rows_[w * CellSet::rows_per_word + k] |=
-          static_cast<std::uint32_t>((fall.words[w] >> (CellSet::row_stride * k)) & CellSet::row_mask);
+  if (!fall.empty()) {
+    arriving_[falling] = arriving_[falling] | fall.shifted_down();
+    for (std::size_t w = 0; w < fall.words.size(); ++w) {
+      for (std::size_t k = 0; k < CellSet::rows_per_word; ++k) {
+        special_along_rows_[w * CellSet::rows_per_word + k] |=
+            static_cast<std::uint32_t>((fall.words[w] >> (CellSet::row_stride * k)) & CellSet::row_mask);
+      }
     }
   }
-  powered_ = powered_ | mills.shifted_left() | mills.shifted_right();
-  arriving_[going_right] = arriving_[going_right] | (closed & w[going_right]).shifted_right();
-  arriving_[going_left] = arriving_[going_left] | (closed & w[going_left]).shifted_left();
+  if (!mills.empty()) powered_ = powered_ | mills.shifted_left() | mills.shifted_right();
+  const CellSet closed = doors.without(open);
+  if (!closed.empty()) {
+    arriving_[going_right] = arriving_[going_right] | (closed & w[going_right]).shifted_right();
+    arriving_[going_left] = arriving_[going_left] | (closed & w[going_left]).shifted_left();
+  }
 }
 
 bool Simulation::Step::move_by_sets() {
