@@ -18,7 +18,8 @@ Simulation editing_simulation(const Board& board) {
   return sim;
 }
 
-// The argument turns the whole-board moves on (1) or off (0).
+// The argument turns the moves on sets of cells on (1) or off (0): off, every
+// drop goes through the rule table, the reference the tests hold them to.
 void tick_from(benchmark::State& state, const Board& board) {
   Simulation start = editing_simulation(board);
   start.set_plain_flow(state.range(0) != 0);

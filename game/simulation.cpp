@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cmath>
 
-#include "game/plain_flow.h"
 #include "game/water_step.h"
 
 namespace drippo {

@@ -88,8 +88,9 @@ class Simulation {
   const HeldDrops& held_drops() const { return held_; }
   void release_held_drops() { held_.clear(); }
 
-  // Whole-board moves when no drop meets a special piece (on by default);
-  // off, every drop goes through the rule table one by one. Same result.
+  // Moves on sets of cells (on by default); off, every drop goes through the
+  // rule table one by one, as on a board holding counts other than 0 and 1.
+  // Same result.
   void set_plain_flow(bool on) { plain_flow_ = on; }
 
   // One step of the water. When `pictures` is given, it receives the picture

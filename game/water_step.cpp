@@ -60,7 +60,6 @@ const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
     known.pieces[at(i)] = static_cast<std::int16_t>(p);
     known.rules[at(i)] = cell_rules(i, p);
     const FlowMask m = cell_flow_mask(i, p);
-    known.masks[at(i)] = m;
     for (std::size_t f = 0; f < 3; ++f) {
       if (known.rules[at(i)].by_direction[f].kind == RuleKind::special) known.special[f].add(i);
       if (m & flow::down[f]) known.down[f].add(i);
@@ -128,7 +127,6 @@ void Simulation::Step::move_drops() {
     move_by_sets();
     return;
   }
-  if (sim_.plain_flow_ && move_plain()) return;
   wet_.for_each([&](int i) {
     const int p = board_.piece[at(i)];
     const CellRules& rules = pieces_->rules[at(i)];
@@ -136,29 +134,6 @@ void Simulation::Step::move_drops() {
     if (board_.eau_d(i) > 0) apply(i, p, rules.by_direction[going_right], going_right);
     if (board_.eau_g(i) > 0) apply(i, p, rules.by_direction[going_left], going_left);
   });
-}
-
-bool Simulation::Step::move_plain() {
-  for (int f = 0; f < 3; ++f) {
-    if (sim_.wet_[at(f)].meets(pieces_->special[at(f)])) return false;
-  }
-  BoardArrays next = board_;  // the headings already carry the drops sponges let go
-  far_.for_each([&](int i) {
-    for (int f = 0; f < 3; ++f) {
-      next.eau[at(f * bs + i)] = static_cast<std::int16_t>(next.eau[at(f * bs + i)] + arrivals_[at(f * bs + i)]);
-    }
-  });
-  if (!move_plain_drops(board_, next, pieces_->masks)) return false;
-  far_.for_each([&](int i) {
-    for (int f = 0; f < 3; ++f) arrivals_[at(f * bs + i)] = 0;
-  });
-
-  for (std::size_t f = 0; f < 3; ++f) {
-    for (std::size_t k = f * bs + nb_cases; k < (f + 1) * bs; ++k) next.eau[k] = 0;
-  }
-  std::memcpy(&board_, &next, sizeof board_);
-  plain_moved_ = true;
-  return true;
 }
 
 void Simulation::Step::apply(int i, int p, const DirectionRule& r, WaterField direction) {
@@ -193,16 +168,6 @@ void Simulation::Step::settle_power_and_pieces() {
 bool Simulation::Step::settle() {
   if (by_sets_) return settle_sets();
   arrivals_[lost_drop_cell] = 0;  // drops that left the board are forgotten
-  if (plain_moved_) {
-    std::int16_t any_water = 0;
-    for (std::size_t k = 0; k < 3 * bs; ++k) {
-      const std::int16_t e = board_.eau[k];
-      any_water |= static_cast<std::int16_t>(e > 0);
-      board_.eau[k] = e > 0 ? std::int16_t{1} : e;
-    }
-    sim_.wet_known_ = false;
-    return any_water == 0;
-  }
   settle_power_and_pieces();
   // Drops arrive in the wet cells, their neighbours, and where teleporters and
   // sponges put them.

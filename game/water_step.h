@@ -13,14 +13,13 @@ namespace drippo {
 inline constexpr std::int16_t sponge_hold_ticks = 10;  // a sponge holds a drop this long
 inline constexpr std::int16_t mill_power_ticks = 5;    // a mill keeps its doors open this long
 
-// What the pieces of a board make of each cell: its rules, its whole-board
-// mask, and the cells whose rules are code for each direction of a drop.
-// Pieces seldom change, so a tick finds them here instead of looking each one
-// up in the tables of every cell and piece.
+// What the pieces of a board make of each cell: its rules, and the sets of
+// cells each kind of move comes from. Pieces seldom change, so a tick finds
+// them here instead of looking each one up in the tables of every cell and
+// piece.
 struct PieceRules {
   std::array<std::int16_t, nb_cases> pieces{};
   std::array<CellRules, nb_cases> rules{};
-  std::array<FlowMask, board_slots> masks{};
   std::array<CellSet, 3> special{};  // by WaterField
   // The cells whose drops of a direction (by WaterField) move down, right or
   // left; the flat platforms, where a falling drop follows the heading, and
@@ -61,8 +60,6 @@ class Simulation::Step {
   bool settle();
 
  private:
-  // The whole-board moves, when no drop meets a special piece.
-  bool move_plain();
   void apply(int i, int p, const DirectionRule& r, WaterField direction);
   // A drop moving to a neighbour of its cell.
   void step(const DropStep& s) {
@@ -111,7 +108,6 @@ class Simulation::Step {
   CellSet wet_;      // cells with a drop at the start of the moves
   CellSet far_;      // cells a drop arrived in from further than a neighbour
   CellSet powered_;  // doors a mill powers from the next tick on
-  bool plain_moved_ = false;
   // Moving by sets: the drops arriving by direction, the cells whose heading
   // goes down along with a drop from a special piece, and the headings
   // teleporters write for cells whose turn is still to come (`ahead_`) or
