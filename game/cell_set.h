@@ -62,10 +62,6 @@ struct CellSet {
     const Place p = place_of(i);
     words[p.word] &= ~(std::uint64_t{1} << p.bit);
   }
-  bool has(int i) const {
-    const Place p = place_of(i);
-    return ((words[p.word] >> p.bit) & 1) != 0;
-  }
   // The cells of a row, column c at bit c.
   std::uint64_t row(int r) const {
     const auto k = static_cast<std::size_t>(r);
@@ -96,11 +92,6 @@ struct CellSet {
     return s;
   }
   bool operator==(const CellSet&) const = default;
-  bool meets(const CellSet& o) const {
-    std::uint64_t common = 0;
-    for (std::size_t w = 0; w < words.size(); ++w) common |= words[w] & o.words[w];
-    return common != 0;
-  }
   bool empty() const { return (words[0] | words[1] | words[2] | words[3]) == 0; }
   // Whether the set holds at least n cells, counting no further: a few
   // steps for the small sets a tick mostly meets.

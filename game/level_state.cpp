@@ -48,15 +48,15 @@ void Game::load_level(const LevelData& level, const std::string& file_name) {
   // No goal of a level just loaded is full, also in the editor, whose test
   // water would otherwise add to the score of the last game played.
   table_.set_texte_score("0");
-  for (int i = 0; i <= derniere_case; ++i) {
-    Cellule c = level.cells[static_cast<std::size_t>(i)];
+  Board board = level.cells;
+  for (Cellule& c : board) {
     if (is_goal(c.piece)) {
       ++goals;
       c.besoin = goal_need(c.piece);
     }
     c.modifiable = (playing && c.piece != piece::vide) ? 0 : 1;
-    water().set_cell(i, c);
   }
+  water().set_board(board);
   water().set_goals(goals, 0.0);
   for (int t = 1; t <= nb_types; ++t) table_.set_stock(t, level.stocks[static_cast<std::size_t>(t)]);
 
