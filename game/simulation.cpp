@@ -11,7 +11,6 @@ namespace drippo {
 namespace {
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
 
-constexpr std::int32_t tick_counter_wrap = 30000;
 constexpr std::int32_t time_limit_ticks = 1199;
 constexpr std::int16_t power_floor = -10;
 // The cells whose power still runs down to its floor.

@@ -60,8 +60,7 @@ void Simulation::Step::down_along(int i) {
     return;
   }
   // The heading follows with the row below.
-  const int row = CellSet::row_of(i);
-  special_along_rows_[static_cast<std::size_t>(row)] |= 1u << (i - row * nb_colonnes);
+  heading_from_above_.add(b);
 }
 
 // ---- Goals and the cat ----------------------------------------------------
@@ -143,15 +142,13 @@ void Simulation::Step::absorber(int c, Sens s) {
   --board_.modifiable[at(c)];
 }
 
-void Simulation::Step::relacher(std::size_t j) {
-  const Retenue r = sim_.held_[j];
+void Simulation::Step::relacher(const Retenue& r) {
   ++board_.modifiable[at(r.position)];
   const int below = neighbour(r.position, Direction::Below);
   if (below >= 0) {
     arrive_far(falling, below);
     board_.sens[at(below)] = r.sens;
   }
-  sim_.held_.erase(j);
 }
 
 // ---- Teleporters -------------------------------------------------------------

@@ -18,17 +18,6 @@ constexpr int bs = board_slots;
 
 constexpr int row_of(int i) { return CellSet::row_of(i); }
 
-using RowBits = std::array<std::uint32_t, nb_lignes>;
-
-void split_rows(const CellSet& set, RowBits& rows) {
-  for (std::size_t w = 0; w < set.words.size(); ++w) {
-    for (std::size_t k = 0; k < CellSet::rows_per_word; ++k) {
-      rows[w * CellSet::rows_per_word + k] =
-          static_cast<std::uint32_t>((set.words[w] >> (CellSet::row_stride * k)) & CellSet::row_mask);
-    }
-  }
-}
-
 // Eight 16-bit lanes, for the headings of a row a vector at a time.
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
 constexpr Lanes lane_bits = {1, 2, 4, 8, 16, 32, 64, 128};
@@ -50,7 +39,7 @@ constexpr std::array<std::array<std::int16_t, 8>, 256> ones_of = [] {
 
 // The headings of a row after the drops falling from the row above: along
 // with the drop (bits a), as "D" (d) or as "G" (g), the last one winning.
-void fall_into_row(const Sens* above, Sens* row, std::uint64_t a, std::uint64_t d, std::uint64_t g) {
+__attribute__((always_inline)) inline void fall_into_row(const Sens* above, Sens* row, std::uint64_t a, std::uint64_t d, std::uint64_t g) {
   static_assert(sizeof(Sens) == sizeof(std::uint16_t));
   const std::uint64_t any = a | d | g;
   std::uint64_t beyond_three = any & (any - 1);
@@ -114,13 +103,9 @@ void Simulation::Step::move_mills_and_doors() {
   // Falling with the heading of the cell they leave.
   const CellSet fall = mills | open;
   if (!fall.empty()) {
-    arriving_[falling] = arriving_[falling] | fall.shifted_down();
-    for (std::size_t w = 0; w < fall.words.size(); ++w) {
-      for (std::size_t k = 0; k < CellSet::rows_per_word; ++k) {
-        special_along_rows_[w * CellSet::rows_per_word + k] |=
-            static_cast<std::uint32_t>((fall.words[w] >> (CellSet::row_stride * k)) & CellSet::row_mask);
-      }
-    }
+    const CellSet below = fall.shifted_down();
+    arriving_[falling] = arriving_[falling] | below;
+    heading_from_above_ = heading_from_above_ | below;
   }
   if (!mills.empty()) powered_ = powered_ | mills.shifted_left() | mills.shifted_right();
   const CellSet closed = doors.without(open);
@@ -136,51 +121,62 @@ bool Simulation::Step::move_by_sets() {
   const CellSet along = (w[falling] & rules.down[falling]);
   const CellSet as_d = w[going_right] & rules.down[going_right];
   const CellSet as_g = w[going_left] & rules.down[going_left];
-  // The sets a row at a time: the drops falling from each row along with
-  // their heading, as "D" and as "G", and the special pieces' drops by
-  // direction.
-  RowBits a_rows, d_rows, g_rows, special_rows;
-  split_rows(along, a_rows);
-  split_rows(as_d, d_rows);
-  split_rows(as_g, g_rows);
   move_mills_and_doors();
   const std::array<CellSet, 3> special = {w[0] & rules.in_turn[0], w[1] & rules.in_turn[1], w[2] & rules.in_turn[2]};
-  split_rows(special[0] | special[1] | special[2], special_rows);
+  const CellSet specials = special[0] | special[1] | special[2];
+  // The cells drops fall into from the row above: with the heading they
+  // leave (along), as "D" and as "G".
+  const CellSet along_in = along.shifted_down();
+  const CellSet d_in = as_d.shifted_down();
+  const CellSet g_in = as_g.shifted_down();
 
-  for (int row = 0; row < nb_lignes; ++row) {
-    const auto r = static_cast<std::size_t>(row);
-    const std::uint32_t specials = special_rows[r];
-    const int first = row * nb_colonnes;
-    // The headings of this row as its drops meet them: the drops falling from
-    // the row above bring theirs (along, then "D", then "G", as the cell above
-    // moves them), and teleporters write theirs in turn order.
-    if (row > 0) {
+  // A word at a time, skipping the three rows when nothing falls into them,
+  // no special piece is wet there and no teleporter wrote a heading for them.
+  // Special pieces add to heading_from_above_ as their turn comes, so it is
+  // read afresh for every row.
+  for (std::size_t wd = 0; wd < specials.words.size(); ++wd) {
+    const std::uint64_t along_word = along_in.words[wd], d_word = d_in.words[wd], g_word = g_in.words[wd];
+    const std::uint64_t special_word = specials.words[wd];
+    const auto first_row = static_cast<int>(wd) * CellSet::rows_per_word;
+    if ((along_word | d_word | g_word | special_word | heading_from_above_.words[wd]) == 0 &&
+        ((ahead_rows_ >> first_row) & 7) == 0) {
+      continue;
+    }
+    const auto do_row = [&](int k) __attribute__((always_inline)) {
+      const int row = first_row + k;
+      const int shift = CellSet::row_stride * k;
+      const int first = row * nb_colonnes;
       const int above = first - nb_colonnes;
-      const std::uint64_t a = a_rows[r - 1] | special_along_rows_[r - 1];
-      const std::uint64_t d = d_rows[r - 1];
-      const std::uint64_t g = g_rows[r - 1];
+      // The headings of this row as its drops meet them: the drops falling
+      // from the row above bring theirs (along, then "D", then "G", as the
+      // cell above moves them), and teleporters write theirs in turn order.
+      const std::uint64_t a = ((along_word | heading_from_above_.words[wd]) >> shift) & CellSet::row_mask;
+      const std::uint64_t d = (d_word >> shift) & CellSet::row_mask;
+      const std::uint64_t g = (g_word >> shift) & CellSet::row_mask;
       if ((a | d | g) != 0) fall_into_row(&board_.sens[at(above)], &board_.sens[at(first)], a, d, g);
       if (((ahead_rows_ >> row) & 1) != 0) {
-        for (int k = 0; k < ahead_count_; ++k) {
-          const HeadingWrite& hw = ahead_[at(k)];
+        for (int n = 0; n < ahead_count_; ++n) {
+          const HeadingWrite& hw = ahead_[at(n)];
           if (row_of(hw.cell) != row) continue;
           const int from_above = hw.cell - nb_colonnes;
           const bool fell_in = ((a | d | g) >> (from_above - above)) & 1;
           if (!fell_in || hw.from > from_above) board_.sens[at(hw.cell)] = Sens::from_id(hw.sens);
         }
       }
-    }
-    // The special pieces of the row, in turn.
-    if (specials == 0) continue;
-    const std::uint64_t by_field[3] = {special[0].row(row), special[1].row(row), special[2].row(row)};
-    for (std::uint32_t bits = specials; bits != 0; bits &= bits - 1) {
-      const int c = std::countr_zero(bits);
-      const int i = first + c;
-      const int p = board_.piece[at(i)];
-      for (std::size_t f = 0; f < 3; ++f) {
-        if ((by_field[f] >> c) & 1) special_rule(i, p, static_cast<WaterField>(f));
+      // The special pieces of the row, in turn.
+      const std::uint64_t in_turn = (special_word >> shift) & CellSet::row_mask;
+      for (std::uint64_t bits = in_turn; bits != 0; bits &= bits - 1) {
+        const int c = std::countr_zero(bits);
+        const int i = first + c;
+        const int p = board_.piece[at(i)];
+        for (std::size_t f = 0; f < 3; ++f) {
+          if ((special[f].words[wd] >> (shift + c)) & 1) special_rule(i, p, static_cast<WaterField>(f));
+        }
       }
-    }
+    };
+    do_row(0);
+    do_row(1);
+    do_row(2);
   }
 
   // A falling drop on a flat platform leaves by the heading it met.
@@ -195,7 +191,7 @@ bool Simulation::Step::move_by_sets() {
   // Headings written by teleporters after their cell's turn.
   for (int k = 0; k < behind_count_; ++k) board_.sens[at(behind_[at(k)].cell)] = Sens::from_id(behind_[at(k)].sens);
 
-  arriving_[falling] = arriving_[falling] | (along | as_d | as_g).shifted_down();
+  arriving_[falling] = arriving_[falling] | along_in | d_in | g_in;
   arriving_[going_right] = arriving_[going_right] | ((w[falling] & rules.right[falling]) |
                                                      (w[going_right] & rules.right[going_right]) |
                                                      (w[going_left] & rules.right[going_left]) | heading_right)

@@ -7,7 +7,6 @@ namespace drippo {
 
 namespace {
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
-constexpr std::int32_t counter_period = 30001;  // the tick counter runs 0..30000
 constexpr int bs = board_slots;
 
 // The cells holding a drop in one direction. Flags a byte per cell first,
@@ -100,23 +99,7 @@ void Simulation::find_wet_cells() {
 }
 
 void Simulation::Step::release_due_drops() {
-  HeldDrops& held = sim_.held_;
-  const std::int32_t now = sim_.tick_counter_;
-  std::size_t n = held.size();
-  for (std::size_t j = 0; j < n;) {
-    const Retenue& r = held[j];
-    // The counter wraps to 0 after 30000, so the release tick wraps with it
-    // (one subtraction does for the ticks the game itself counts).
-    const std::int32_t sum = r.depart + r.delai;
-    const std::int32_t due = sum >= 0 && sum < 2 * counter_period ? (sum >= counter_period ? sum - counter_period : sum)
-                                                                  : sum % counter_period;
-    if (now != due) {
-      ++j;
-      continue;
-    }
-    relacher(j);
-    --n;
-  }
+  sim_.held_.take_due(sim_.tick_counter_, [this](const Retenue& r) { relacher(r); });
 }
 
 void Simulation::Step::move_drops() {

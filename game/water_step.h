@@ -90,7 +90,7 @@ class Simulation::Step {
   void exploser(int c);
   void souffler_case(int n);
   void absorber(int c, Sens s);
-  void relacher(std::size_t j);
+  void relacher(const Retenue& r);
   void teleport(int i, WaterField direction);
   int partner(int i);
   std::array<std::int16_t, board_slots>& pieces_after();
@@ -114,7 +114,7 @@ class Simulation::Step {
   // already past (`behind_`), in the order they were written.
   bool by_sets_ = false;
   std::array<CellSet, 3> arriving_{};
-  std::array<std::uint32_t, nb_lignes> special_along_rows_{};  // by row, column c at bit c
+  CellSet heading_from_above_;  // cells a special piece's drop falls into, heading along
   struct HeadingWrite {  // plain fields: the arrays are left unset until used
     std::int16_t cell;
     std::int16_t from;

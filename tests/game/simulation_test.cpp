@@ -151,23 +151,33 @@ TEST(Simulation, CopyingAskNothingOfTheHeap) {
   EXPECT_EQ(copy.held_drops().to_vector(), sim.held_drops().to_vector());
 }
 
-TEST(HeldDrops, KeepTheOrderOfAVectorWhateverIsTakenOut) {
-  // More drops than the object keeps inside it, taken out anywhere: the order
-  // they fall out in must stay the order they were absorbed in.
+TEST(HeldDrops, FallOutWhenDueInTheOrderTheyCameInWhateverTheirNumber) {
+  // More drops than the object keeps inside it, due at ticks that wrap with
+  // the tick counter: the drops due must fall out oldest first, and the
+  // others keep the order they were absorbed in.
   std::mt19937 random(3);
   HeldDrops held;
   std::vector<Retenue> model;
+  auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
   for (int op = 0; op < 3000; ++op) {
-    const bool add = model.empty() || std::uniform_int_distribution<int>(0, 99)(random) < 55;
-    if (add) {
-      const Retenue r{static_cast<std::int16_t>(op % nb_cases), op, 10, op % 2 ? Sens::gauche() : Sens::droite()};
+    if (model.empty() || pick(0, 99) < 55) {
+      const int depart = pick(0, 3) == 0 ? tick_counter_wrap - pick(0, 12) : pick(0, 40);
+      const Retenue r{static_cast<std::int16_t>(op % nb_cases), depart, static_cast<std::int16_t>(pick(1, 12)),
+                      op % 2 ? Sens::gauche() : Sens::droite()};
       held.push_back(r);
       model.push_back(r);
-    } else {
-      const auto j = std::uniform_int_distribution<std::size_t>(0, model.size() - 1)(random);
-      held.erase(j);
-      model.erase(model.begin() + static_cast<std::ptrdiff_t>(j));
+      continue;
     }
+    const Retenue& target = model[static_cast<std::size_t>(pick(0, static_cast<int>(model.size()) - 1))];
+    const std::int32_t now = (target.depart + target.delai) % (tick_counter_wrap + 1);
+    std::vector<Retenue> due, fell;
+    std::erase_if(model, [&](const Retenue& r) {
+      if ((r.depart + r.delai) % (tick_counter_wrap + 1) != now) return false;
+      due.push_back(r);
+      return true;
+    });
+    held.take_due(now, [&](const Retenue& r) { fell.push_back(r); });
+    ASSERT_EQ(fell, due) << "at operation " << op;
     ASSERT_EQ(held.to_vector(), model) << "after operation " << op;
     ASSERT_EQ(held.empty(), model.empty());
   }
