@@ -20,22 +20,21 @@ constexpr int row_of(int i) { return CellSet::row_of(i); }
 
 // Eight 16-bit lanes, for the headings of a row a vector at a time.
 using Lanes = std::uint16_t __attribute__((vector_size(16)));
-constexpr Lanes lane_bits = {1, 2, 4, 8, 16, 32, 64, 128};
 
-// Lanes whose bit is set in the low eight bits of `bits`: all ones, else 0.
-inline Lanes lanes_of(std::uint64_t bits) {
-  const Lanes b = Lanes{} + static_cast<std::uint16_t>(bits & 0xff);
-  return (b & lane_bits) != 0;
-}
-
-// The eight slots a byte of a set stands for: 1 where its bit is set.
-constexpr std::array<std::array<std::int16_t, 8>, 256> ones_of = [] {
-  std::array<std::array<std::int16_t, 8>, 256> table{};
+// Lanes whose bit is set in the low eight bits of `bits`: all ones, else 0,
+// looked up rather than worked out.
+constexpr std::array<std::array<std::uint16_t, 8>, 256> lane_masks = [] {
+  std::array<std::array<std::uint16_t, 8>, 256> table{};
   for (std::size_t byte = 0; byte < 256; ++byte) {
-    for (std::size_t lane = 0; lane < 8; ++lane) table[byte][lane] = static_cast<std::int16_t>((byte >> lane) & 1);
+    for (std::size_t lane = 0; lane < 8; ++lane) table[byte][lane] = (byte >> lane) & 1 ? 0xffff : 0;
   }
   return table;
 }();
+inline Lanes lanes_of(std::uint64_t bits) {
+  Lanes m;
+  std::memcpy(&m, lane_masks[bits & 0xff].data(), sizeof m);
+  return m;
+}
 
 // The headings of a row after the drops falling from the row above: along
 // with the drop (bits a), as "D" (d) or as "G" (g), the last one winning.
@@ -229,7 +228,8 @@ bool Simulation::Step::settle_sets() {
         const std::uint64_t bits = after.row(row);
         std::int16_t* slots = eau + row * nb_colonnes;
         for (int c = 0; c < nb_colonnes; c += 8) {
-          std::memcpy(slots + c, ones_of[(bits >> c) & 0xff].data(), 8 * sizeof(std::int16_t));
+          const Lanes ones = lanes_of(bits >> c) & 1;
+          std::memcpy(slots + c, &ones, sizeof ones);
         }
       }
     }
