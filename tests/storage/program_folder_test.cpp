@@ -1,10 +1,13 @@
 #include "storage/program_folder.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "storage/game_folders.h"
 #include "support/temp_folder.h"
 
 namespace drippo {
@@ -49,6 +52,66 @@ TEST(ProgramFolder, EnsureFoldersReportsWhatItCannotCreate) {
   const ProgramFolder missing_root(dir / "nowhere");
   ASSERT_TRUE(missing_root.ensure_folders().has_value());
   EXPECT_FALSE(fs::exists(dir / "nowhere"));
+}
+
+TEST(GameFolders, ThePlayersDataFolderFollowsXdgAndIgnoresRelativePaths) {
+  struct Case {
+    UserEnvironment env;
+    std::optional<fs::path> expected;
+  };
+  const std::vector<Case> cases = {
+      {{"/home/lea", "/data/lea"}, fs::path("/data/lea/drippo")},
+      {{"/home/lea", ""}, fs::path("/home/lea/.local/share/drippo")},
+      {{"/home/lea", "data"}, fs::path("/home/lea/.local/share/drippo")},
+      {{"lea", ""}, std::nullopt},
+      {{"", ""}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(user_data_folder(c.env), c.expected) << c.env.home << " " << c.env.xdg_data_home;
+  }
+}
+
+TEST(GameFolders, OnlyAnOwnWritableProgramFolderKeepsThePlayersFiles) {
+  TempFolder dir;
+  const UserEnvironment env{(dir / "home").string(), ""};
+  const fs::path user = dir / "home/.local/share/drippo";
+
+  // The build folder, or a copy in the home folder.
+  fs::create_directories(dir / "game/tab");
+  GameFolders where = choose_game_folders(dir / "game", env);
+  EXPECT_EQ(where.player.root(), dir / "game");
+  EXPECT_EQ(where.shipped, std::nullopt);
+
+  // tab sent elsewhere by a link: the player's levels would follow it.
+  fs::create_directories(dir / "elsewhere");
+  fs::create_directories(dir / "linked");
+  fs::create_directory_symlink(dir / "elsewhere", dir / "linked/tab");
+  EXPECT_FALSE(is_own_writable_folder(dir / "linked"));
+  where = choose_game_folders(dir / "linked", env);
+  EXPECT_EQ(where.player.root(), user);
+  EXPECT_EQ(where.shipped, dir / "linked");
+
+  // Installed: bin/drippo with share/drippo, even where it could be written.
+  fs::create_directories(dir / "usr/bin");
+  fs::create_directories(dir / "usr/share/drippo/tab");
+  where = choose_game_folders(dir / "usr/bin", env);
+  EXPECT_EQ(where.player.root(), user);
+  EXPECT_EQ(where.shipped, dir / "usr/share/drippo");
+
+  // Installed into the player's own ~/.local: nothing to lay.
+  fs::create_directories(dir / "home/.local/bin");
+  fs::create_directories(user);
+  where = choose_game_folders(dir / "home/.local/bin", env);
+  EXPECT_EQ(where.player.root(), user);
+  EXPECT_EQ(where.shipped, std::nullopt);
+
+  // A read-only folder, where permissions hold (not for root).
+  if (::geteuid() != 0) {
+    fs::create_directories(dir / "readonly/tab");
+    fs::permissions(dir / "readonly", fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(choose_game_folders(dir / "readonly", env).player.root(), user);
+    fs::permissions(dir / "readonly", fs::perms::owner_write, fs::perm_options::add);
+  }
 }
 
 }  // namespace
