@@ -48,8 +48,9 @@ class ScriptedQuestions : public Questions {
 // Records which dialog the window opened, and can stand in for the browser.
 class ScriptedDialogs : public Dialogs {
  public:
-  void open_level_browser() override {
+  void open_level_browser(const std::string& selected_file) override {
     opened.push_back("browser");
+    selected.push_back(selected_file);
     if (on_browser) on_browser();
   }
   void open_save_dialog() override { opened.push_back("save"); }
@@ -57,6 +58,7 @@ class ScriptedDialogs : public Dialogs {
   void open_help(bool about) override { opened.push_back(about ? "about" : "help"); }
 
   QStringList opened;
+  std::vector<std::string> selected;  // the level each browser was opened on
   std::function<void()> on_browser;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <QString>
 
@@ -29,7 +30,8 @@ class MessageBoxQuestions : public Questions {
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
-  virtual void open_level_browser() = 0;
+  // selected_file: the level to show selected, its file name; empty for the first.
+  virtual void open_level_browser(const std::string& selected_file) = 0;
   virtual void open_save_dialog() = 0;
   virtual void open_options() = 0;
   virtual void open_help(bool about_page) = 0;

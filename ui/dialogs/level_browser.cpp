@@ -216,6 +216,15 @@ void LevelBrowser::refresh_list() {
   level_list_->setCurrentRow(-1);
 }
 
+void LevelBrowser::show_level(const std::string& file_name) {
+  refresh_list();
+  for (int row = 0; row < level_list_->count(); ++row) {
+    if (level_list_->item(row)->data(file_bytes_role).toByteArray().toStdString() == file_name) {
+      level_list_->setCurrentRow(row);
+    }
+  }
+}
+
 void LevelBrowser::on_selected() {
   const std::string file = selected_file();
   if (file.empty()) return;

@@ -40,6 +40,8 @@ class LevelBrowser : public QDialog {
   // The selected level's file name, its bytes as the folder holds them;
   // empty when nothing is selected.
   std::string selected_file() const;
+  // Lists the folder again with that level selected, as one just added to it.
+  void show_level(const std::string& file_name);
 
  private:
   void refresh_list();

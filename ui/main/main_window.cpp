@@ -13,6 +13,7 @@
 #include "ui/dialogs/level_browser.h"
 #include "ui/main/board_widget.h"
 #include "ui/main/drag_controller.h"
+#include "ui/main/level_drop.h"
 #include "ui/main/palette_widget.h"
 #include "ui/common/picture_widget.h"
 #include "ui/main/speech_bubble.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
   build_undo();
   for (int t = 1; t <= nb_types; ++t) connect_stock_box(t);
   drag_ = std::make_unique<DragController>(*this, art_);
+  level_drop_ = accept_level_drops(*this);
 
   // Start-up: the folders, then the settings, read and applied.
   settings_target_ = std::make_unique<WindowSettings>(*this);

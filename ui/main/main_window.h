@@ -23,6 +23,7 @@ namespace drippo::ui {
 
 class BoardWidget;
 class DragController;
+class LevelDrop;
 class PaletteWidget;
 class PictureWidget;
 class SpeechBubble;
@@ -67,6 +68,10 @@ class MainWindow : public QWidget {
   // the player is told why and the board stays as it was. The name is the
   // file's own bytes, which need not be UTF-8.
   bool load_level(const std::string& file_name);
+  // Opens the level browser to play, on that level when one is given.
+  void play_from_browser(const std::string& selected_file);
+  // Level files dropped on the window, or given when the program starts.
+  LevelDrop& level_drop() { return *level_drop_; }
 
   // Settings, as the settings file gives them and the options dialog
   // changes them.
@@ -148,6 +153,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<Dialogs> standard_dialogs_;
   Dialogs* dialogs_ = nullptr;
   std::unique_ptr<DragController> drag_;
+  LevelDrop* level_drop_ = nullptr;
   EnvelopeBounce envelope_;
 
   struct Placed {

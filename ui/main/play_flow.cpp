@@ -31,10 +31,12 @@ bool MainWindow::load_level(const std::string& file_name) {
   return true;
 }
 
-void MainWindow::on_play() {
+void MainWindow::on_play() { play_from_browser({}); }
+
+void MainWindow::play_from_browser(const std::string& selected_file) {
   if (!may_discard_unsaved()) return;
   game_->set_mode_jeu(ModeJeu::Jouer);
-  dialogs_->open_level_browser();
+  dialogs_->open_level_browser(selected_file);
 }
 
 void MainWindow::on_new_level() {
@@ -45,7 +47,7 @@ void MainWindow::on_new_level() {
 void MainWindow::on_load_for_editing() {
   if (!may_discard_unsaved()) return;
   game_->set_mode_jeu(ModeJeu::Charger);
-  dialogs_->open_level_browser();
+  dialogs_->open_level_browser({});
 }
 
 void MainWindow::on_save() { dialogs_->open_save_dialog(); }

@@ -4,15 +4,18 @@
 #include "ui/dialogs/level_browser.h"
 #include "ui/dialogs/options_dialog.h"
 #include "ui/dialogs/save_dialog.h"
+#include "ui/main/level_drop.h"
 #include "ui/main/main_window.h"
 
 namespace drippo::ui {
 
-void StandardDialogs::open_level_browser() {
+void StandardDialogs::open_level_browser(const std::string& selected_file) {
   LevelBrowser browser(
       LevelBrowser::Host{window_.folder(), window_.game().settings().langue, window_.questions(), window_.art(),
                          window_.zoom_factor(), [this](const std::string& file) { return window_.load_level(file); }},
       &window_);
+  accept_level_drops(browser, window_);
+  if (!selected_file.empty()) browser.show_level(selected_file);
   browser.exec();
 }
 
