@@ -30,15 +30,19 @@ bool PiecePlacing::take_from_stock(int t) {
   return true;
 }
 
-// Piece t goes down on the empty cell i. A goal set down starts empty,
-// whatever its cell held.
-void PiecePlacing::set_down(int i, int t) {
-  editor_.remember_board_change();
-  const CellRef c = table_.water().cell_ref(i);
+// A goal set down starts empty, whatever its cell held.
+void set_piece_down(Simulation& water, int i, int t) {
+  const CellRef c = water.cell_ref(i);
   c.piece = static_cast<std::int16_t>(t);
   if (is_goal(c.piece)) c.besoin = goal_need(c.piece);
-  table_.dessiner_case(i);
   c.modifiable = 1;
+}
+
+// Piece t goes down on the empty cell i.
+void PiecePlacing::set_down(int i, int t) {
+  editor_.remember_board_change();
+  set_piece_down(table_.water(), i, t);
+  table_.dessiner_case(i);
 }
 
 bool PiecePlacing::board_mouse_down(int i, MouseButton button) {

@@ -8,6 +8,10 @@
 
 namespace drippo {
 
+// What setting piece t down on cell i does to the board the water runs on.
+// The solver does the same to the states of the water it tries.
+void set_piece_down(Simulation& water, int i, int t);
+
 // What a click on the board was done with.
 enum class MouseButton { Left, Right, Other };
 
