@@ -9,18 +9,6 @@
 #include "game/pieces.h"
 
 namespace drippo::sim {
-namespace {
-
-// A whole number of exactly the target type: from_chars refuses a value the
-// type cannot hold, so "4294967297" is never narrowed to 1.
-template <typename Number>
-bool parse_whole(std::string_view text, Number& out) {
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, out);
-  return ec == std::errc() && ptr == end && !text.empty();
-}
-
-// "A:B" into two whole numbers.
 bool parse_pair(std::string_view text, int& a, int& b) {
   const auto colon = text.find(':');
   if (colon == std::string_view::npos) return false;
@@ -29,7 +17,35 @@ bool parse_pair(std::string_view text, int& a, int& b) {
 
 std::string quoted(std::string_view text) { return "\"" + escape_controls(text) + "\""; }
 
-}  // namespace
+std::optional<Placement> parse_placement(std::string_view text, std::string& error) {
+  Placement p;
+  if (parse_pair(text, p.cell, p.piece) && is_cell(p.cell) && p.piece >= 1 && p.piece <= nb_types) return p;
+  error = "--place wants CELL:PIECE with CELL 0 to 227 and PIECE 1 to 20, not " + quoted(text);
+  return std::nullopt;
+}
+
+std::optional<int> parse_difficulty(std::string_view text, std::string& error) {
+  if (text == "100" || text == "200") return text == "100" ? 100 : 200;
+  error = "--difficulty is 100 or 200, not " + quoted(text);
+  return std::nullopt;
+}
+
+std::optional<int> parse_lang(std::string_view text, std::string& error) {
+  if (text == "0" || text == "1") return text == "0" ? 0 : 1;
+  error = "--lang is 0 or 1, not " + quoted(text);
+  return std::nullopt;
+}
+
+const char* refusal_text(std::optional<PlacingRefusal> why) {
+  if (!why) return "the piece cannot be placed there";
+  switch (*why) {
+    case PlacingRefusal::EditorOnly: return "goals and the cat are placed only in the editor";
+    case PlacingRefusal::CellTaken: return "the cell is not empty";
+    case PlacingRefusal::NoneInStock: return "no piece of that kind is left in stock";
+    case PlacingRefusal::TwoTeleporters: return "two teleporters already stand on the board";
+  }
+  return "the piece cannot be placed there";
+}
 
 std::string escape_controls(std::string_view text) {
   std::string out;
@@ -65,13 +81,10 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     } else if (a == "--trace") {
       o.trace = true;
     } else if (a == "--place") {
-      int cell = 0, piece = 0;
       if (!value(v)) return std::nullopt;
-      if (!parse_pair(v, cell, piece) || !is_cell(cell) || piece < 1 || piece > nb_types) {
-        error = "--place wants CELL:PIECE with CELL 0 to 227 and PIECE 1 to 20, not " + quoted(v);
-        return std::nullopt;
-      }
-      o.placements.push_back({cell, piece});
+      const auto p = parse_placement(v, error);
+      if (!p) return std::nullopt;
+      o.placements.push_back(*p);
     } else if (a == "--drop") {
       int tick = 0, cell = 0;
       if (!value(v)) return std::nullopt;
@@ -91,18 +104,14 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       o.ticks = n;
     } else if (a == "--difficulty") {
       if (!value(v)) return std::nullopt;
-      if (v != "100" && v != "200") {
-        error = "--difficulty is 100 or 200, not " + quoted(v);
-        return std::nullopt;
-      }
-      o.difficulty = std::stoi(v);
+      const auto d = parse_difficulty(v, error);
+      if (!d) return std::nullopt;
+      o.difficulty = *d;
     } else if (a == "--lang") {
       if (!value(v)) return std::nullopt;
-      if (v != "0" && v != "1") {
-        error = "--lang is 0 or 1, not " + quoted(v);
-        return std::nullopt;
-      }
-      o.lang = std::stoi(v);
+      const auto l = parse_lang(v, error);
+      if (!l) return std::nullopt;
+      o.lang = *l;
     } else if (!a.empty() && a[0] == '-' && a != "-") {
       error = "unknown option " + quoted(a);
       return std::nullopt;

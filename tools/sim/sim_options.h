@@ -1,9 +1,12 @@
 #pragma once
 
+#include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "game/piece_placing.h"
 
 namespace drippo::sim {
 
@@ -35,5 +38,31 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
 // Text for one line of standard error: control characters, such as a newline
 // in an argument or a file name, written as \xNN.
 std::string escape_controls(std::string_view text);
+
+// The same between double quotes.
+std::string quoted(std::string_view text);
+
+// ---- Pieces of a command line, shared by drippo-sim and drippo-solve ----
+// Each sets error to one line when it refuses.
+
+// A whole number of exactly the target type: from_chars refuses a value the
+// type cannot hold, so "4294967297" is never narrowed to 1.
+template <typename Number>
+bool parse_whole(std::string_view text, Number& out) {
+  const char* end = text.data() + text.size();
+  auto [ptr, ec] = std::from_chars(text.data(), end, out);
+  return ec == std::errc() && ptr == end && !text.empty();
+}
+
+// "A:B" into two whole numbers.
+bool parse_pair(std::string_view text, int& a, int& b);
+
+// --place CELL:PIECE, --difficulty 100|200, --lang 0|1.
+std::optional<Placement> parse_placement(std::string_view text, std::string& error);
+std::optional<int> parse_difficulty(std::string_view text, std::string& error);
+std::optional<int> parse_lang(std::string_view text, std::string& error);
+
+// Why the window would not place a piece, for one line of standard error.
+const char* refusal_text(std::optional<PlacingRefusal> why);
 
 }  // namespace drippo::sim

@@ -20,19 +20,6 @@ class HeadlessView : public SilentView {
   void play_sound(Sound s) override { sounds.emplace_back(sound_name(s)); }
 };
 
-// Why the window would not place the piece, or nothing when it would.
-const char* refusal(const Game& game, const Placement& p) {
-  const auto why = game.placing().refusal(p.cell, p.piece);
-  if (!why) return nullptr;
-  switch (*why) {
-    case PlacingRefusal::EditorOnly: return "goals and the cat are placed only in the editor";
-    case PlacingRefusal::CellTaken: return "the cell is not empty";
-    case PlacingRefusal::NoneInStock: return "no piece of that kind is left in stock";
-    case PlacingRefusal::TwoTeleporters: return "two teleporters already stand on the board";
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
@@ -51,10 +38,9 @@ int run_simulation(const Options& o, std::ostream& out, std::ostream& err) {
   }
 
   for (const Placement& p : o.placements) {
-    const char* why = refusal(game, p);
-    if (why == nullptr && game.placing().palette_mouse_down(p.piece) && game.placing().drop_on_cell(p.cell)) continue;
-    err << "drippo-sim: --place " << p.cell << ":" << p.piece << " refused: "
-        << (why ? why : "the piece cannot be placed there") << "\n";
+    const auto why = game.placing().refusal(p.cell, p.piece);
+    if (!why && game.placing().palette_mouse_down(p.piece) && game.placing().drop_on_cell(p.cell)) continue;
+    err << "drippo-sim: --place " << p.cell << ":" << p.piece << " refused: " << refusal_text(why) << "\n";
   }
 
   if (!o.edit) game.play().start_water();

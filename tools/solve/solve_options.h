@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "solver/placement.h"
+
+namespace drippo::solve {
+
+struct Options {
+  std::string level_path;
+  int max_pieces = 10;
+  double seconds = 10.0;
+  Placements fixed;  // --place, set down before the search
+  int difficulty = 100;
+  int lang = 0;
+  bool json = false;
+};
+
+// Parses the command line; on failure returns nothing and sets error to a
+// one-line explanation.
+std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace drippo::solve
