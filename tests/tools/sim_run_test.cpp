@@ -10,60 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "level_text.h"
-#include "storage/level_file.h"
+#include "support/program_run.h"
 
 namespace drippo {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct SimOutput {
-  int status = -1;
-  std::vector<std::string> lines;  // standard output
-  std::string errors;              // standard error
-  const std::string& last() const { return lines.back(); }
-};
+using SimOutput = testing::ProgramOutput;
 
-class SimRun : public ::testing::Test {
+class SimRun : public testing::ProgramTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("drippo-sim-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  // Writes a level given as text; rows not given are empty.
-  fs::path level(const std::string& header, std::vector<std::string> rows) {
-    while (rows.size() < 12) rows.emplace_back(19, '.');
-    std::string text = header + "\n";
-    for (const auto& r : rows) text += r + "\n";
-    std::string error;
-    const auto data = parse_level_text(text, error);
-    EXPECT_TRUE(data.has_value()) << error;
-    const fs::path path = dir_ / "level.tab";
-    EXPECT_FALSE(write_level_file(path, data.value_or(LevelData{})).has_value());
-    return path;
-  }
-
-  SimOutput run(const std::string& args) {
-    const fs::path out = dir_ / "stdout.txt", err = dir_ / "stderr.txt";
-    const int status = std::system((std::string(DRIPPO_SIM_PATH) + " " + args + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
-    SimOutput r;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream o(out);
-    for (std::string line; std::getline(o, line);) r.lines.push_back(line);
-    std::ifstream e(err);
-    r.errors.assign(std::istreambuf_iterator<char>(e), {});
-    return r;
-  }
-
-  static std::string quoted(const fs::path& p) { return "'" + p.string() + "'"; }
-
-  fs::path dir_;
+  SimOutput run(const std::string& args) { return run_program(DRIPPO_SIM_PATH, args); }
 };
 
 // The source drop enters cell 18 moving left, falls into 37 at the end of the
