@@ -6,6 +6,8 @@
 #include <chrono>
 #include <thread>
 
+#include "solver/candidates.h"
+#include "solver/placing_check.h"
 #include "solver/solver.h"
 #include "support/level_rows.h"
 
@@ -42,6 +44,13 @@ TEST(Solver, FindsTheFewestPiecesThatWin) {
       {"round a wall", level_rows("water: 30\nstock 2: 1\nstock 3: 2\nstock 20: 3",
                                   {"", "....===============", "", "", "", "", "..###..............", "", "", "", "", ".G................."}),
        {piece::diagonale_gauche, piece::diagonale_gauche}},
+      // The stream ends in the last cell. A teleporter there sends it out
+      // under the first other one; the one given leads into a brick, so a
+      // new one must come before it. The limit of two counts not the last
+      // cell: the game takes the pair only with the last cell's first.
+      {"last cell's teleporter", level_rows("water: 10\nstock 7: 2", {"", "", "", "", "", "..........T........",
+                                                                     "..........#........", "", "", "", "", "..G................"}),
+       {piece::teleporteur, piece::teleporteur}},
       // Beyond the wall only through a pair of teleporters; one alone loses the water.
       {"teleporter pair", level_rows("water: 10\nstock 7: 2\nstock 3: 1",
                                      {"..........#........", "..........#........", "..........#........", "..........#........",
@@ -79,10 +88,16 @@ TEST(Solver, FindsTheFewestPiecesThatWin) {
                                                 {"", "................../", "................./.", "", "", "", "", "", "", "", "",
                                                  "...............G.G."}),
        {piece::bifurcation}},
+      // The same with the junction given: the diagonals must bring it water.
+      {"a given junction doubles the water", level_rows("water: 10\nstock 3: 2",
+                                                        {"", "", "", "", "................Y..", "", "", "", "", "", "",
+                                                         "...............G.G."}),
+       {piece::diagonale_gauche, piece::diagonale_gauche}},
       // Ten drops for a glass of ten, each held a while by the sponge at the
-      // source: held drops are still to come.
+      // source, and the diagonal must go down while most are held: they are
+      // still to come.
       {"drops held in a sponge", level_rows("water: 10\nstock 3: 1\nstock 20: 1",
-                                            {"..................S", "", "", "", "", "", "", "", "", "", "", ".................G."}),
+                                            {"..................S", "", "", ".................G."}),
        {piece::diagonale_gauche}},
       // The junctions bring the water down left of the glass; a platform sends
       // it on left, into a brick that sends it back right, past the platform,
@@ -157,6 +172,42 @@ TEST(Solver, FixedPiecesGoDownFirstAndTheGameJudgesThem) {
   const SolveResult taken = solve(p, Limits{});
   ASSERT_EQ(taken.verdict, Verdict::BadStart);
   EXPECT_EQ(taken.start_problem->why, PlacingRefusal::CellTaken);
+}
+
+TEST(FirstAct, APieceCountsFromTheFirstTickItCanChangeTheRun) {
+  WaterRun run;
+  begin_run(run, Simulation{}, {});
+  const int c = 40;
+  run.first_wet[c] = 5;
+  run.first_blast[c] = 5;
+  // Wet in the tick the blast takes it: it still moves that drop.
+  EXPECT_EQ(first_act(run, c, piece::plateforme), 5);
+  run.first_blast[c] = 4;
+  EXPECT_EQ(first_act(run, c, piece::plateforme), never);  // gone before any drop came
+  EXPECT_EQ(first_act(run, c, piece::bombe), 4);           // set off by the blast
+  run.first_wet[c] = never;
+  run.first_blast[c] = never;
+  EXPECT_EQ(first_act(run, c, piece::bombe), never);
+  // A teleporter elsewhere took a drop: any new one may be its partner, but
+  // never one on the last cell.
+  run.first_teleporter_use = 7;
+  EXPECT_EQ(first_act(run, c, piece::teleporteur), 7);
+  EXPECT_EQ(first_act(run, c, piece::plateforme), never);
+  EXPECT_EQ(first_act(run, derniere_case, piece::teleporteur), never);
+}
+
+TEST(PlacingCheck, JudgesTheLastCellsTeleporterAsIfItWentDownFirst) {
+  PlacingCheck check(problem_of(level_rows("stock 7: 3", {"..........T........"})));
+  ASSERT_TRUE(check.hold({{40, piece::teleporteur}}));
+  // Two teleporters stand on cells 0..226: a third there is refused, but not
+  // one on the last cell, which the game takes before the second.
+  EXPECT_FALSE(check.allows({41, piece::teleporteur}));
+  EXPECT_TRUE(check.allows({derniere_case, piece::teleporteur}));
+  ASSERT_TRUE(check.hold({{40, piece::teleporteur}, {derniere_case, piece::teleporteur}}));
+  EXPECT_EQ(check.stock_left(piece::teleporteur), 1);
+  // The level's own two leave no room at all.
+  PlacingCheck full(problem_of(level_rows("stock 7: 3", {"..........T......T."})));
+  EXPECT_FALSE(full.allows({derniere_case, piece::teleporteur}));
 }
 
 TEST(Solver, StopsAtTheTimeLimitOrWhenCancelled) {
