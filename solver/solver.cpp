@@ -13,6 +13,9 @@ using Clock = std::chrono::steady_clock;
 
 // Games each search runs before the other takes its turn.
 constexpr std::int64_t turn_runs = 64;
+// After the guided search found an answer, the rounds go on as long again,
+// and at least this long, to find a smaller one or prove there is none.
+constexpr std::int64_t polish_runs = 2000;
 
 class Solver {
  public:
@@ -45,7 +48,7 @@ class Solver {
     GuidedSearch guided(context, start);
     // The last round tries every set the guided search could find.
     bool guiding = limits_.guided && max_pieces > 1;
-    std::int64_t polish_until = 0;  // after a guided answer, the exhaustive rounds may run this long
+    std::int64_t polish_until = 0;
     while (!stopped()) {
       switch (exhaustive.advance(turn_runs)) {
         case Progress::Found:
@@ -69,7 +72,7 @@ class Solver {
             if (confirm(fewest(guided.found(), start))) {
               guiding = false;
               if (result_.none_up_to + 1 >= static_cast<int>(result_.placements.size())) return solved(result_.none_up_to);
-              polish_until = 2 * result_.counters.explored;
+              polish_until = result_.counters.explored + std::max(result_.counters.explored, polish_runs);
             }
             break;
           case Progress::Done:

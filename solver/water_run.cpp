@@ -68,6 +68,36 @@ void forget_from(std::array<std::int32_t, nb_cases>& first, std::int32_t from) {
   for (auto& t : first) t = t >= from ? never : t;
 }
 
+// The water on two boards is the same and does the same from now on: every
+// field a tick reads (a sponge's lock it only writes).
+bool same_water(const BoardArrays& a, const BoardArrays& b) {
+  return a.eau == b.eau && a.piece == b.piece && a.compteur == b.compteur && a.besoin == b.besoin && a.sens == b.sens;
+}
+
+// Once the source is dry and no sponge holds a drop, the water's next state
+// depends on its state alone. A state met again means it goes round and round
+// filling nothing (a goal's need would have changed) until the time runs out:
+// the end is known. Met again is looked for against states saved at growing
+// distances, so that a round of any length is found.
+class RoundFinder {
+ public:
+  bool round_again(const Simulation& water, std::int32_t index) {
+    if (water.water_left() > 0 || !water.held_drops().empty()) return false;
+    if (saved_at_ >= 0 && same_water(saved_, water.arrays())) return true;
+    if (saved_at_ < 0 || index - saved_at_ >= span_) {
+      saved_ = water.arrays();
+      saved_at_ = index;
+      span_ *= 2;
+    }
+    return false;
+  }
+
+ private:
+  BoardArrays saved_;
+  std::int32_t saved_at_ = -1;
+  std::int32_t span_ = 1;
+};
+
 bool is_end(TickEvent::Kind k) {
   using K = TickEvent::Kind;
   return k == K::Win || k == K::TimeOut || k == K::GameOver || k == K::CatWetted || k == K::BlastEndsGame;
@@ -190,11 +220,12 @@ std::int64_t run_water(Simulation water, std::int32_t index, WaterRun& run, Deta
 
   TickReport report;
   Simulation before;  // the state a blast in the tick about to run started from
+  RoundFinder rounds;
   TickEvent::Kind last_end = TickEvent::Kind::Explosion;
   run.hopeless = false;
   run.watched = 0;
   while (water.running()) {
-    if (may_stop && short_of_drops(water, *stop_short)) {
+    if ((may_stop && short_of_drops(water, *stop_short)) || rounds.round_again(water, index)) {
       run.hopeless = true;
       break;
     }

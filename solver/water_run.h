@@ -41,7 +41,9 @@ struct WaterRun {
   std::int32_t first_teleporter_use = never;  // a teleporter first held a drop
 
   bool won = false;  // the last end of the game was the win
-  bool hopeless = false;  // stopped early: the goals need more drops than are left
+  // Stopped early, knowing the game cannot be won: the goals need more drops
+  // than are left, or the water goes round forever.
+  bool hopeless = false;
   Directions watched = 0;  // the ways drops moved in the watched cell
   bool cat = false;  // the cat ended the game
   std::int32_t ticks = 0;
@@ -75,9 +77,10 @@ struct Goals;
 
 // Runs the water on from `water`, the state `index` ticks after the pieces
 // went down, to the end of the game, writing into `run` as `detail` says.
-// With `stop_short`, on a board where no drop splits in two, a run only asked
-// how it ends stops as soon as these goals cannot all be filled; with
-// `watch`, it notes the ways drops move in that cell. Returns the ticks run.
+// It stops early when the water goes round forever, with nothing more to
+// note. With `stop_short`, on a board where no drop splits in two, a run only
+// asked how it ends also stops as soon as these goals cannot all be filled;
+// with `watch`, it notes the ways drops move in that cell. Returns the ticks run.
 std::int64_t run_water(Simulation water, std::int32_t index, WaterRun& run, Detail detail,
                        const Goals* stop_short = nullptr, int watch = -1);
 
