@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/common/key_actions.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 #include <set>
@@ -144,6 +146,17 @@ TEST(HelpTexts, OurOwnPagesGiveTheGuideAndTheCredit) {
       EXPECT_TRUE(guide.contains(step)) << step;
     }
     EXPECT_TRUE(help_box_text(help_box::credit, l).contains("Drippo"));
+    // Every action of the main window, after the keys that do it.
+    const std::int16_t langue = l == HelpLanguage::French ? 0 : 1;
+    for (int a = static_cast<int>(Action::MoveCursor); a <= static_cast<int>(Action::Redo); ++a) {
+      const auto action = static_cast<Action>(a);
+      const QString does = action_text(action, langue);
+      QString told;
+      for (const QString& p : paragraphs_of(guide)) {
+        if (p.simplified().contains(does)) told = p.simplified();
+      }
+      EXPECT_TRUE(told.startsWith(key_text(action, langue))) << utf8(does) << " in " << utf8(told);
+    }
   }
 }
 

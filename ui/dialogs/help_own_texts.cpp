@@ -1,6 +1,7 @@
 // The Editor and About pages of the help window, in our own words.
 #include <QCoreApplication>
 
+#include "ui/common/key_actions.h"
 #include "ui/dialogs/help_texts.h"
 
 namespace drippo::ui {
@@ -97,11 +98,20 @@ QString program_name() {
   return version.isEmpty() ? QStringLiteral("DRIPPO") : QStringLiteral("DRIPPO ") + version;
 }
 
+// The keys close the guide: the Editor page is the one that scrolls.
+QString with_keys(QString guide, HelpLanguage language) {
+  const bool french = language == HelpLanguage::French;
+  for (const QString& paragraph : key_list(french ? 0 : 1)) {
+    guide += QStringLiteral("\n \n") + (french ? break_lines(paragraph, french_line_width) : paragraph);
+  }
+  return guide;
+}
+
 }  // namespace
 
 QString editor_guide(HelpLanguage language) {
-  if (language == HelpLanguage::French) return join_paragraphs(editor_fr, language);
-  return QStringLiteral("EDITOR\n\n") + join_paragraphs(editor_en, language);
+  if (language == HelpLanguage::French) return with_keys(join_paragraphs(editor_fr, language), language);
+  return with_keys(QStringLiteral("EDITOR\n\n") + join_paragraphs(editor_en, language), language);
 }
 
 QString about_credit(HelpLanguage language) {

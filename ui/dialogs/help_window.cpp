@@ -3,8 +3,10 @@
 #include <memory>
 #include <vector>
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -170,6 +172,7 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
     image->setGeometry(zoom.rect({place.left, place.top, piece_side, piece_side}));
     connect(image, &PiecePicture::clicked, this, &HelpWindow::show_description);
     connect(image, &PiecePicture::hovered, image, [image] { image->set_framed(true); });
+    image->setAccessibleName(piece_description(place.piece, language_).section(u':', 0, 0));
     pieces_[static_cast<std::size_t>(place.piece)] = image;
   }
 
@@ -231,6 +234,27 @@ HelpWindow::HelpWindow(Host host, QWidget* parent)
 
   // As designed, the Rules page shows; the envelope asks for the About page.
   select_tab(host_.aide_apropos ? page::about : page::rules);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  const auto scroll = [this](QAbstractSlider::SliderAction step) {
+    for (QTextEdit* box : pages_[static_cast<std::size_t>(shown_page_)]->findChildren<QTextEdit*>()) {
+      if (box->isVisible() && box->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn) {
+        box->verticalScrollBar()->triggerAction(step);
+      }
+    }
+  };
+  switch (event->key()) {
+    case Qt::Key_Left: select_tab((shown_page_ + page_count - 1) % page_count); break;
+    case Qt::Key_Right: select_tab((shown_page_ + 1) % page_count); break;
+    case Qt::Key_Up: scroll(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: scroll(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_PageUp: scroll(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: scroll(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: accept(); break;
+    default: QDialog::keyPressEvent(event);
+  }
 }
 
 void HelpWindow::select_tab(int shown) {

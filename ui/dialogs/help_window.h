@@ -40,6 +40,10 @@ class HelpWindow : public QDialog {
   // text boxes are text_fr_i and text_uk_i; piece pictures Image4_t.
   void select_tab(int page);
 
+ protected:
+  // The arrows turn the pages and scroll a long one; Enter closes.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void show_description(int piece);
   void clear_frames();

@@ -14,6 +14,7 @@
 #include "storage/level_procedures.h"
 #include "storage/score_file.h"
 #include "ui/dialogs/fitting_font.h"
+#include "ui/common/key_actions.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/twips.h"
 
@@ -188,9 +189,21 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   connect(delete_button, &QPushButton::clicked, this, &LevelBrowser::on_delete);
   connect(reset_score_button, &QPushButton::clicked, this, &LevelBrowser::on_reset_score);
 
+  // From the keyboard: the arrows choose in the list, Enter loads, Escape
+  // closes, and Tab goes from the list to the check mark, the cross and the
+  // two buttons of the level's file.
+  load_button->setDefault(true);
+  setTabOrder(level_list_, load_button);
+  setTabOrder(load_button, close_button);
+  setTabOrder(close_button, reset_score_button);
+  setTabOrder(reset_score_button, delete_button);
+  describe_for_everyone(load_button, Action::BrowserLoad, langue);
+  describe_for_everyone(close_button, Action::BrowserClose, langue);
+
   refresh_list();
   // The first level is ready to load at once.
   if (level_list_->count() > 0) level_list_->setCurrentRow(0);
+  level_list_->setFocus();
 }
 
 QString shown_file_name(const std::string& bytes) {

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include "ui/dialogs/fitting_font.h"
+#include "ui/common/key_actions.h"
 #include "ui/common/twips.h"
 
 namespace drippo::ui {
@@ -170,6 +171,7 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
     f.setBold(true);
     b->setFont(f);
     b->setStyleSheet(white);
+    b->setAutoDefault(false);  // Space chooses; Enter is OK wherever the focus is
     at(b, choice_rect(i));
     connect(b, &QPushButton::clicked, this, [this, i] { choose(i); });
   }
@@ -184,9 +186,13 @@ OptionsDialog::OptionsDialog(Host host, QWidget* parent)
   };
   connect(button("Command11", 360, "Default"), &QPushButton::clicked, this, &OptionsDialog::set_defaults);
   connect(button("Command10", 2160, "Cancel"), &QPushButton::clicked, this, &OptionsDialog::reject);
-  connect(button("Command9", 3960, "OK"), &QPushButton::clicked, this, &OptionsDialog::on_ok);
+  QPushButton* ok = button("Command9", 3960, "OK");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &OptionsDialog::on_ok);
 
   const std::int16_t langue = settings_.langue;
+  describe_for_everyone(findChild<QWidget*>("Command1_0"), Action::ChooseEnglish, langue);
+  describe_for_everyone(findChild<QWidget*>("Command1_1"), Action::ChooseFrench, langue);
   if (langue == 0 || langue == 1) {
     for (const Caption& c : captions) {
       QWidget* w = findChild<QWidget*>(c.name);

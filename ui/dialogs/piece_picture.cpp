@@ -1,12 +1,16 @@
 #include "ui/dialogs/piece_picture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "ui/common/key_outline.h"
 
 namespace drippo::ui {
 
 PiecePicture::PiecePicture(ArtBook& art, int piece, QWidget* parent) : QWidget(parent), art_(art), piece_(piece) {
   setMouseTracking(true);
+  setFocusPolicy(Qt::TabFocus);
 }
 
 void PiecePicture::set_framed(bool framed) {
@@ -25,6 +29,20 @@ void PiecePicture::paintEvent(QPaintEvent*) {
     p.setPen(QPen(Qt::yellow, 1));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
   }
+  if (hasFocus()) draw_key_outline(p, QRectF(rect()).adjusted(1, 1, -1, -1), 2);
+}
+
+void PiecePicture::focusInEvent(QFocusEvent*) {
+  emit hovered(piece_);
+  update();
+}
+
+void PiecePicture::focusOutEvent(QFocusEvent*) { update(); }
+
+void PiecePicture::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) emit clicked(piece_);
+  else QWidget::keyPressEvent(event);
 }
 
 void PiecePicture::mouseMoveEvent(QMouseEvent* event) {

@@ -22,6 +22,11 @@ class PiecePicture : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // Reached with Tab: framed as the mouse frames it, and Space or Enter
+  // shows its description as a click does.
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 

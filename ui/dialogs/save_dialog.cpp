@@ -14,6 +14,7 @@
 #include "storage/level_name.h"
 #include "storage/level_procedures.h"
 #include "ui/dialogs/level_browser.h"
+#include "ui/common/key_actions.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/twips.h"
 
@@ -94,6 +95,13 @@ SaveDialog::SaveDialog(Host host, QWidget* parent, std::optional<Ramp> ramp)
   at(close, {2280, 1200, 855, 855});
   connect(save, &QPushButton::clicked, this, &SaveDialog::on_save);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  // From the keyboard: Enter saves, Escape closes, Tab goes down the boxes
+  // and then to the check mark before the cross.
+  save->setDefault(true);
+  setTabOrder(author_box_, save);
+  setTabOrder(save, close);
+  describe_for_everyone(save, Action::DialogSave, langue);
+  describe_for_everyone(close, Action::DialogClose, langue);
   level_name_box_->setFocus();
 }
 
