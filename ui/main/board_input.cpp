@@ -2,6 +2,7 @@
 // CTRL sweeps. The game decides what each does.
 #include "ui/main/board_widget.h"
 #include "ui/main/drag_controller.h"
+#include "ui/main/keyboard_input.h"
 #include "ui/main/main_window.h"
 #include "ui/main/palette_widget.h"
 
@@ -16,6 +17,7 @@ MouseButton game_button(Qt::MouseButton b) {
 }  // namespace
 
 void MainWindow::on_cell_pressed(int cell, Qt::MouseButton button) {
+  keys_->mouse_pressed();
   if (game_->placing().board_mouse_down(cell, game_button(button))) {
     drag_->begin(game_->placing().type_glisse(), QCursor::pos());
     drag_->move(board_->mapToGlobal(board_->cell_center(cell)));
@@ -24,6 +26,7 @@ void MainWindow::on_cell_pressed(int cell, Qt::MouseButton button) {
 }
 
 void MainWindow::on_palette_pressed(int piece) {
+  keys_->mouse_pressed();
   if (game_->placing().palette_mouse_down(piece)) {
     PaletteWidget* from = is_editor_only(piece) ? editor_palette_ : palette_;
     drag_->begin(piece, from->mapToGlobal(from->picture_center(piece)));

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 
 #include "ui/common/twips.h"
+#include "ui/common/key_outline.h"
 #include "ui/main/window_layout.h"
 
 namespace drippo::ui {
@@ -26,6 +27,27 @@ BoardWidget::BoardWidget(const Game& game, ArtBook& art, QWidget* parent)
   setObjectName("Picture1");
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The keys' home: the window gives it the focus, a click gives it back.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardWidget::set_key_cursor(int cell) {
+  if (!is_cell(cell) || cell == cursor_) return;
+  repaint_cell(cursor_);
+  cursor_ = cell;
+  repaint_cell(cursor_);
+}
+
+void BoardWidget::show_key_cursor(bool shown) {
+  if (shown == cursor_shown_) return;
+  cursor_shown_ = shown;
+  repaint_cell(cursor_);
+}
+
+void BoardWidget::set_carried(int piece) {
+  if (piece == carried_) return;
+  carried_ = piece;
+  repaint_cell(cursor_);
 }
 
 double BoardWidget::cell_width() const { return layout::cell_width / twips_per_pixel * zoom_; }
@@ -61,15 +83,30 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   }
   const int lit = game_.placing().highlighted_cell();
   if (is_cell(lit)) {
-    p.setPen(QPen(Qt::black, 1));
+    // A single border, dark outside and light inside, to show on any piece.
+    const QRect r = cell_rect(lit).adjusted(0, 0, -1, -1);
     p.setBrush(Qt::NoBrush);
-    p.drawRect(cell_rect(lit).adjusted(0, 0, -1, -1));
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRect(r.adjusted(1, 1, -1, -1));
+  }
+  if (cursor_shown_) {
+    const QRect r = cell_rect(cursor_);
+    if (carried_ > 0 && game_.table().cell(cursor_).piece == piece::vide) {
+      p.setOpacity(0.6);
+      p.drawPixmap(r, art_.piece(carried_, r.size(), dpr));
+      p.setOpacity(1);
+    }
+    draw_key_outline(p, r, std::max(2.0, r.width() / 10.0));
   }
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   const int i = cell_at(event->position().toPoint());
-  if (i >= 0) emit cell_pressed(i, event->button());
+  if (i < 0) return;
+  set_key_cursor(i);  // the keys go on from where the mouse was
+  emit cell_pressed(i, event->button());
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {

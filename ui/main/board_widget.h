@@ -19,6 +19,14 @@ class BoardWidget : public QWidget {
   QPoint cell_center(int i) const { return cell_rect(i).center(); }
 
   void repaint_cell(int i) { update(cell_rect(i)); }
+
+  // The keyboard's cursor: the cell the keys act on, drawn once the keys
+  // have been used, with the piece they carry (0 for none) shown in it.
+  int key_cursor() const { return cursor_; }
+  void set_key_cursor(int cell);
+  bool key_cursor_shown() const { return cursor_shown_; }
+  void show_key_cursor(bool shown);
+  void set_carried(int piece);
   // The window's zoom: a cell is layout::cell_width x cell_height twips.
   void set_zoom(double zoom) { zoom_ = zoom; }
 
@@ -44,6 +52,9 @@ class BoardWidget : public QWidget {
   const Game& game_;
   ArtBook& art_;
   double zoom_ = 1.0;
+  int cursor_ = case_source;  // where the water comes in: where building starts
+  bool cursor_shown_ = false;
+  int carried_ = 0;
 };
 
 }  // namespace drippo::ui

@@ -1,40 +1,40 @@
 // What lies under the mouse: the description of each button, the pointer
-// shapes, and the title that pauses the game.
+// shapes, and the title that pauses the game; and the same descriptions for
+// assistive technology.
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "ui/main/main_window.h"
-#include "ui/main/drag_controller.h"
+#include "ui/common/key_actions.h"
 #include "ui/common/picture_widget.h"
+#include "ui/main/board_widget.h"
+#include "ui/main/drag_controller.h"
+#include "ui/main/main_window.h"
+#include "ui/main/palette_widget.h"
 
 namespace drippo::ui {
 
 namespace {
 
-struct Description {
-  const QWidget* button;
-  const char* french;
-  const char* english;
+struct ButtonAction {
+  QWidget* button;
+  Action action;
 };
 
 }  // namespace
 
 bool MainWindow::describe_button(QWidget* button) {
   // The side panel's line for each button.
-  const Description descriptions[] = {
-      {play_button_, "Résoudre un tableau.", "Play a level."},
-      {new_level_button_, "Editeur de tableaux.", "Edit a level."},
-      {save_button_, "Sauver un tableau.", "Save level."},
-      {load_for_edit_button_, "Charger un tableau.", "Load level."},
-      {options_button_, "Options.", "Settings."},
-      {help_button_, "Aides de jeu.", "Help."},
+  const ButtonAction buttons[] = {
+      {play_button_, Action::Play},       {new_level_button_, Action::NewLevel},
+      {save_button_, Action::Save},       {load_for_edit_button_, Action::LoadForEditing},
+      {options_button_, Action::Options}, {help_button_, Action::Help},
   };
-  for (const Description& d : descriptions) {
-    if (button != d.button) continue;
-    if (game_->settings().langue == 0) hover_text_label_->show_text(QString::fromUtf8(d.french));
-    else if (game_->settings().langue == 1) hover_text_label_->show_text(QString::fromUtf8(d.english));
+  for (const ButtonAction& b : buttons) {
+    if (button != b.button) continue;
+    const std::int16_t langue = game_->settings().langue;
+    if (langue == 0 || langue == 1) hover_text_label_->show_text(action_text(b.action, langue));
     // The play and options buttons also put the pointer back to normal.
     if (button == play_button_ || button == options_button_) setCursor(Qt::ArrowCursor);
     button->setFocus(Qt::MouseFocusReason);
@@ -45,9 +45,9 @@ bool MainWindow::describe_button(QWidget* button) {
 
 void MainWindow::describe_hovered(QWidget* widget) {
   if (describe_button(widget)) return;
+  const std::int16_t langue = game_->settings().langue;
   if (widget == restart_picture_) {
-    if (game_->settings().langue == 0) game_->table().set_comment("Recommencer.");
-    else if (game_->settings().langue == 1) game_->table().set_comment("Restart this level.");
+    if (langue == 0 || langue == 1) game_->table().set_comment(action_text(Action::Restart, langue).toStdString());
   } else if (widget == title_label_) {
     hover_text_label_->show_text("PAUSE!");
   } else if (widget == side_panel_picture_) {
@@ -55,6 +55,28 @@ void MainWindow::describe_hovered(QWidget* widget) {
     setCursor(Qt::ArrowCursor);
     if (drag_->active()) game_->placing().drag_over_background();
   }
+}
+
+void MainWindow::describe_for_assistive_technology() {
+  const std::int16_t langue = game_->settings().langue;
+  const ButtonAction clickables[] = {
+      {play_button_, Action::Play},
+      {new_level_button_, Action::NewLevel},
+      {save_button_, Action::Save},
+      {load_for_edit_button_, Action::LoadForEditing},
+      {options_button_, Action::Options},
+      {help_button_, Action::Help},
+      {restart_picture_, Action::Restart},
+      {envelope_picture_, Action::About},
+      {palette_, Action::ChoosePiece},
+      {editor_palette_, Action::CyclePiece},
+  };
+  for (const ButtonAction& c : clickables) describe_for_everyone(c.button, c.action, langue);
+  // The title keeps its name; what a click on it does is its description.
+  title_label_->setAccessibleDescription(action_text(Action::Pause, langue));
+  title_label_->setToolTip(action_text(Action::Pause, langue) + " (" + key_text(Action::Pause, langue) + ")");
+  board_->setAccessibleName(langue == 0 ? "Plateau" : "Board");
+  board_->setAccessibleDescription(action_text(Action::MoveCursor, langue) + " " + key_text(Action::MoveCursor, langue));
 }
 
 bool MainWindow::is_background(const QWidget* widget) const {
@@ -67,9 +89,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // The window's undo and redo win over a box's own: the editor's history
   // holds the typing in the boxes too.
   if (event->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(widget) != nullptr) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
-        key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+    const auto action = action_of(static_cast<QKeyEvent*>(event)->keyCombination());
+    if (action == Action::Undo || action == Action::Redo) {
       event->ignore();
       return true;
     }

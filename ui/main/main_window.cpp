@@ -1,5 +1,6 @@
 #include "ui/main/main_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
@@ -10,9 +11,11 @@
 #include <QScreen>
 
 #include "storage/captions.h"
+#include "ui/common/key_actions.h"
 #include "ui/dialogs/level_browser.h"
 #include "ui/main/board_widget.h"
 #include "ui/main/drag_controller.h"
+#include "ui/main/keyboard_input.h"
 #include "ui/main/level_drop.h"
 #include "ui/main/palette_widget.h"
 #include "ui/common/picture_widget.h"
@@ -36,6 +39,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
       envelope_(board_area.width, board_area.height, envelope.width, envelope.height) {
   setObjectName("Form1");
   setWindowTitle("Drippo");
+  accessibility_updates_ = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
   view_ = std::make_unique<WindowView>(*this, services_.audio);
   game_ = std::make_unique<Game>(*view_, services_.scores, services_.levels);
   standard_dialogs_ = std::make_unique<StandardDialogs>(*this);
@@ -62,6 +66,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     });
   }
   sync_from_game();
+  keys_ = std::make_unique<KeyboardInput>(*this);
 
   // A size that suits the screen: most of it, keeping the design's proportions.
   const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
@@ -79,6 +84,10 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::set_dialogs(Dialogs* dialogs) { dialogs_ = dialogs ? dialogs : standard_dialogs_.get(); }
+
+void MainWindow::set_accessibility_updates(std::function<void(QAccessibleEvent*)> handler) {
+  accessibility_updates_ = std::move(handler);
+}
 
 void MainWindow::place(QWidget* widget, const TwipRect& where, double font_px) {
   placed_.push_back({widget, where, font_px});
@@ -135,14 +144,15 @@ void MainWindow::connect_stock_box(int piece) {
 }
 
 void MainWindow::build_undo() {
-  auto shortcut = [this](QKeySequence keys, void (MainWindow::*act)()) {
-    auto* s = new QShortcut(keys, this);
-    s->setContext(Qt::WindowShortcut);
-    connect(s, &QShortcut::activated, this, act);
+  auto shortcut = [this](Action action, void (MainWindow::*act)()) {
+    for (QKeyCombination keys : key_combinations(action)) {
+      auto* s = new QShortcut(QKeySequence(keys), this);
+      s->setContext(Qt::WindowShortcut);
+      connect(s, &QShortcut::activated, this, act);
+    }
   };
-  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &MainWindow::on_undo);
-  shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &MainWindow::on_redo);
-  shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &MainWindow::on_redo);
+  shortcut(Action::Undo, &MainWindow::on_undo);
+  shortcut(Action::Redo, &MainWindow::on_redo);
 }
 
 void MainWindow::on_undo() {
@@ -189,6 +199,7 @@ void MainWindow::show_captions(const Captions& c) {
   water_caption_->show_text(QString::fromStdString(c.label9));
   score_caption_->show_text(QString::fromStdString(c.label10));
   game_->window().set_accueil(c.accueil);
+  describe_for_assistive_technology();
 }
 
 void MainWindow::next_track() { services_.audio.next_track(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -19,10 +20,13 @@
 #include "ui/common/questions.h"
 #include "ui/common/twips.h"
 
+class QAccessibleEvent;
+
 namespace drippo::ui {
 
 class BoardWidget;
 class DragController;
+class KeyboardInput;
 class LevelDrop;
 class PaletteWidget;
 class PictureWidget;
@@ -44,6 +48,9 @@ struct MainWindowServices {
 // It forwards what the player does to the game and shows what the game says.
 class MainWindow : public QWidget {
   Q_OBJECT
+  // The keys press the window's buttons and call its play flow as the mouse does.
+  friend class KeyboardInput;
+
  public:
   explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
   ~MainWindow() override;
@@ -90,6 +97,10 @@ class MainWindow : public QWidget {
   void show_stock(int piece, const std::string& text);
   void show_explosion(int cell);
   void hide_explosion();
+
+  // Where the window tells assistive technology what changed on it: to the
+  // platform, unless a test listens instead.
+  void set_accessibility_updates(std::function<void(QAccessibleEvent*)> handler);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -143,6 +154,8 @@ class MainWindow : public QWidget {
   // the editor panel.
   bool describe_button(QWidget* button);
   void describe_hovered(QWidget* widget);
+  // Names, descriptions and tooltips of what can be clicked, in the language.
+  void describe_for_assistive_technology();
 
   MainWindowServices services_;
   ArtBook art_;
@@ -153,6 +166,7 @@ class MainWindow : public QWidget {
   std::unique_ptr<Dialogs> standard_dialogs_;
   Dialogs* dialogs_ = nullptr;
   std::unique_ptr<DragController> drag_;
+  std::function<void(QAccessibleEvent*)> accessibility_updates_;
   LevelDrop* level_drop_ = nullptr;
   EnvelopeBounce envelope_;
 
@@ -207,6 +221,7 @@ class MainWindow : public QWidget {
   QTimer* countdown_timer_ = nullptr;
   QTimer* envelope_timer_ = nullptr;
   QTimer* music_timer_ = nullptr;
+  std::unique_ptr<KeyboardInput> keys_;  // last: gone before the widgets it works on
 };
 
 }  // namespace drippo::ui

@@ -1,4 +1,5 @@
 // Building the main window: every control in its place, in twips.
+#include <QAccessible>
 #include <QRegularExpressionValidator>
 
 #include "ui/main/board_widget.h"
@@ -207,6 +208,9 @@ void MainWindow::show_message(const QString& text) {
     move_to(message_label_, tall ? long_message : message_line);
   }
   message_label_->show_text(text);
+  // Said aloud by a screen reader: the countdown, the outcome, a goal's drops.
+  QAccessibleEvent event(message_label_, QAccessible::NameChanged);
+  accessibility_updates_(&event);
 }
 
 }  // namespace drippo::ui

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/common/key_outline.h"
+
 namespace drippo::ui {
 
 namespace {
@@ -21,6 +23,12 @@ PaletteWidget::PaletteWidget(const Game& game, ArtBook& art, std::vector<Entry> 
       own_size_(own_size),
       shows_selection_(shows_selection) {
   setMouseTracking(true);
+}
+
+void PaletteWidget::set_marked(int piece) {
+  if (piece == marked_) return;
+  marked_ = piece;
+  update();
 }
 
 Zoom PaletteWidget::zoom() const { return Zoom(width() * twips_per_pixel / own_size_.width); }
@@ -51,10 +59,17 @@ void PaletteWidget::paintEvent(QPaintEvent*) {
     for (const Entry& e : entries_) {
       if (e.piece != game_.placing().type_choisi()) continue;
       const QRectF frame = zoom().rectf(frame_around(e.picture));
-      p.setPen(QPen(QColor(255, 214, 0), std::max(2.0, zoom().px(30))));
+      const double width = std::max(2.0, zoom().px(30));
       p.setBrush(Qt::NoBrush);
+      // A dark edge keeps the yellow frame in sight in grey scale.
+      p.setPen(QPen(QColor(40, 30, 0), width + 2));
+      p.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 4, 4);
+      p.setPen(QPen(QColor(255, 214, 0), width));
       p.drawRoundedRect(frame.adjusted(2, 2, -2, -2), 4, 4);
     }
+  }
+  for (const Entry& e : entries_) {
+    if (e.piece == marked_) draw_key_outline(p, zoom().rectf(e.picture), std::max(2.0, zoom().px(40)));
   }
 }
 

@@ -28,6 +28,9 @@ class PaletteWidget : public QWidget {
   QRect picture_rect(int piece) const;
   QPoint picture_center(int piece) const { return picture_rect(piece).center(); }
   const std::vector<Entry>& entries() const { return entries_; }
+  // The piece the keys have taken from this palette, -1 for none: framed as
+  // the board's cursor is.
+  void set_marked(int piece);
 
  signals:
   void piece_pressed(int piece);
@@ -48,6 +51,7 @@ class PaletteWidget : public QWidget {
   std::vector<Entry> entries_;
   TwipRect own_size_;
   bool shows_selection_;
+  int marked_ = -1;
 };
 
 }  // namespace drippo::ui
