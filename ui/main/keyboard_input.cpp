@@ -101,27 +101,18 @@ bool KeyboardInput::handle(const QKeyEvent& key) {
     case Action::TakeBack: take_back(); break;
     case Action::TestDrop: pour_test_drop(); break;
     case Action::Cancel: let_go(); break;
-    case Action::LeaveBoard: window_.focusNextPrevChild(key.key() != Qt::Key_Backtab); return true;
-    case Action::Pause:
-      window_.on_title_clicked();
-      window_.sync_from_game();
-      return true;
+    case Action::LeaveBoard: window_.perform(*action, key.key() != Qt::Key_Backtab); return true;
+    case Action::Pause: window_.perform(*action); return true;
     case Action::Restart:
-      if (window_.restart_picture_->isVisibleTo(&window_)) {
-        let_go();
-        window_.on_restart();
-      }
-      return true;
     case Action::Help:
     case Action::About:
-      let_go();
-      window_.on_help(*action == Action::About);
+    case Action::Play:
+    case Action::NewLevel:
+    case Action::LoadForEditing:
+    case Action::Save:
+    case Action::Options:
+      window_.perform(*action);
       return true;
-    case Action::Play: press(window_.play_button_); return true;
-    case Action::NewLevel: press(window_.new_level_button_); return true;
-    case Action::LoadForEditing: press(window_.load_for_edit_button_); return true;
-    case Action::Save: press(window_.save_button_); return true;
-    case Action::Options: press(window_.options_button_); return true;
     default: return false;  // undo and redo are the window's shortcuts
   }
   board.show_key_cursor(true);
@@ -244,12 +235,6 @@ void KeyboardInput::let_go() {
 }
 
 void KeyboardInput::mouse_pressed() { let_go(); }
-
-void KeyboardInput::press(QAbstractButton* button) {
-  if (!button->isEnabled() || !button->isVisibleTo(&window_)) return;
-  let_go();
-  button->click();
-}
 
 void KeyboardInput::after_board_change() {
   BoardWidget& board = window_.board();

@@ -6,7 +6,6 @@
 
 #include "game/board_geometry.h"
 
-class QAbstractButton;
 class QKeyEvent;
 class QWidget;
 
@@ -25,6 +24,8 @@ class KeyboardInput : public QObject {
 
   // The mouse takes over: a piece the keys carry is let go.
   void mouse_pressed();
+  // Something else takes over (a dialog, a restart): the same.
+  void let_go();
   // The piece the keys carry to another cell, 0 for none.
   int carried_piece() const { return carried_ ? carried_->piece : 0; }
 
@@ -51,9 +52,6 @@ class KeyboardInput : public QObject {
   void place();
   void take_back();
   void pour_test_drop();
-  void let_go();
-  // A button of the window, as a click would press it when it is there.
-  void press(QAbstractButton* button);
   void after_board_change();
 
   MainWindow& window_;

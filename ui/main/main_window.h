@@ -17,6 +17,7 @@
 #include "ui/art/art_book.h"
 #include "ui/main/envelope_bounce.h"
 #include "ui/main/fitted_label.h"
+#include "ui/common/key_actions.h"
 #include "ui/common/questions.h"
 #include "ui/common/twips.h"
 
@@ -48,8 +49,6 @@ struct MainWindowServices {
 // It forwards what the player does to the game and shows what the game says.
 class MainWindow : public QWidget {
   Q_OBJECT
-  // The keys press the window's buttons and call its play flow as the mouse does.
-  friend class KeyboardInput;
 
  public:
   explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
@@ -98,6 +97,11 @@ class MainWindow : public QWidget {
   void show_explosion(int cell);
   void hide_explosion();
 
+  // What a key asks of the side panel, the editor's panel or the focus, done
+  // as the mouse does it (a button pressed only when it is there and enabled).
+  // False when the action is not the window's.
+  bool perform(Action action, bool forward = true);
+
   // Where the window tells assistive technology what changed on it: to the
   // platform, unless a test listens instead.
   void set_accessibility_updates(std::function<void(QAccessibleEvent*)> handler);
@@ -138,6 +142,7 @@ class MainWindow : public QWidget {
   void on_options();
   void on_help(bool about);
   void on_title_clicked();
+  void press(QAbstractButton* button);  // for a key, as a click would
   void on_restart();
   void on_envelope_tick();
   void on_music_tick();
