@@ -5,13 +5,14 @@
 # and a real window in a virtual X display. The player's folder must be made
 # in his home with the shipped files and the sent level; he plays a shipped
 # level, and saves one of his own there.
-# Usage: installed_run.sh BUILD_DIR (under xvfb-run)
+# Usage: installed_run.sh BUILD_DIR
 set -euo pipefail
 build="$1"
 work=$(mktemp -d)
 prefix="$work/prefix"
 cleanup() {
   [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null || true
+  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
   chmod -R u+w "$prefix" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -24,6 +25,14 @@ mkdir -p "$work/home" "$work/mail" "$work/run"
 chmod 700 "$work/run"
 cp "$prefix/share/drippo/tab/Premiers pas.tab" "$work/mail/Zeste.tab"
 user="$work/home/.local/share/drippo"
+
+# A display of its own, whose number the server picks: two runs side by side
+# cannot take the same one.
+Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp >"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "no virtual display"
+export DISPLAY=":$(head -1 "$work/display")"
 
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy
 unset XDG_DATA_HOME
