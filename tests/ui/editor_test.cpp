@@ -85,7 +85,7 @@ TEST_F(EditorTest, ARightClickPoursTestWaterThatFlows) {
   click_cell(40, Qt::RightButton);
   EXPECT_EQ(game().table().cell(40).eau_b, 1);
   // The drop falls five cells into the fish bowl below.
-  QTRY_COMPARE(game().table().cell(40 + 5 * nb_colonnes).besoin, 49);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return game().table().cell(40 + 5 * nb_colonnes).besoin == 49; }));
   // On a piece it takes the piece back instead, and pours nothing.
   click_cell(150);
   click_cell(150, Qt::RightButton);

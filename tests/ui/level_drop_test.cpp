@@ -16,15 +16,6 @@ namespace {
 using testing_support::file_bytes;
 using testing_support::put_file;
 
-// Lets the event loop run until `done`, five seconds at most. The QTRY_
-// macros would not tell GoogleTest when they give up.
-template <class Done>
-bool wait_until(Done done) {
-  const QDeadlineTimer deadline(5000);
-  while (!done() && !deadline.hasExpired()) QTest::qWait(10);
-  return done();
-}
-
 class LevelDropTest : public WindowTest {
  protected:
   // A level file as it arrives by mail, outside the levels folder.
@@ -57,14 +48,14 @@ class LevelDropTest : public WindowTest {
 TEST_F(LevelDropTest, OnTheWindowAHostileFileIsRefusedAndAGoodOneOpensTheBrowserOnIt) {
   window_->set_dialogs(&dialogs_);
   ASSERT_TRUE(drop(window_.get(), received("piege.tab", 21)));
-  ASSERT_TRUE(wait_until([&] { return !questions_.told.isEmpty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !questions_.told.isEmpty(); }));
   EXPECT_EQ(questions_.told[0], QString::fromUtf8("Impossible de lire le tableau « piege.tab » : il contient une pièce "
                                                   "inconnue."));
   EXPECT_FALSE(in_levels_folder("piege.tab"));
   EXPECT_TRUE(dialogs_.opened.isEmpty());
 
   ASSERT_TRUE(drop(window_.get(), received("cadeau.tab")));
-  ASSERT_TRUE(wait_until([&] { return !dialogs_.opened.isEmpty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs_.opened.isEmpty(); }));
   EXPECT_EQ(dialogs_.opened, QStringList{"browser"});
   EXPECT_EQ(dialogs_.selected, std::vector<std::string>{"cadeau.tab"});
   EXPECT_EQ(window_->game().table().mode_jeu(), ModeJeu::Jouer);
@@ -98,7 +89,7 @@ TEST_F(LevelDropTest, OnTheBrowserTheNewLevelIsSelectedInItsList) {
     selected_after = browser->selected_file();
     browser->reject();
   });
-  ASSERT_TRUE(wait_until([&] { return !selected_after.empty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !selected_after.empty(); }));
   EXPECT_EQ(selected_after, "zut.tab");
   EXPECT_EQ(selected_first, "bravo.tab");
 }

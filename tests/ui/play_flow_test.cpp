@@ -46,7 +46,7 @@ TEST_F(PlayFlowTest, TheCountdownTurnsRedThenStartsTheWater) {
     QApplication::processEvents();
   });
   timer("timer_rebour")->setInterval(1);
-  QTRY_VERIFY_WITH_TIMEOUT(window_->game().water().running(), 5000);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().water().running(); }, 5000));
   timer("timer_eau")->stop();
   EXPECT_EQ(shown.mid(0, 5), QStringList({"4", "3", "2", "1", "0"}));
   EXPECT_EQ(text_of("comment"), "C'est parti!");
@@ -58,7 +58,7 @@ TEST_F(PlayFlowTest, PauseHidesTheBoardFreezesTheCountdownAndLocksTheBoard) {
   put_level("un.tab", "time: 50\nwater: 10\nstock 20: 3", {});
   play("un.tab");
   timer("timer_rebour")->setInterval(1);
-  QTRY_VERIFY(text_of("text_temps") != "50");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("text_temps") != "50"; }));
   QTest::mouseClick(find<QWidget>("Label19"), Qt::LeftButton);
   EXPECT_TRUE(find<QWidget>("labelpause")->isVisible());
   EXPECT_FALSE(window_->game().window().cells_shown());
@@ -72,7 +72,7 @@ TEST_F(PlayFlowTest, PauseHidesTheBoardFreezesTheCountdownAndLocksTheBoard) {
 
   QTest::mouseClick(find<QWidget>("Label19"), Qt::LeftButton);
   EXPECT_FALSE(find<QWidget>("labelpause")->isVisible());
-  QTRY_VERIFY(text_of("text_temps") != frozen);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("text_temps") != frozen; }));
 }
 
 TEST_F(PlayFlowTest, RestartReloadsTheLevelAndAMissingLevelIsReported) {
@@ -97,7 +97,8 @@ TEST_F(PlayFlowTest, AWinIsRecordedAndShownInTheBrowser) {
   play("gagne.tab");
   timer("timer_eau")->setInterval(1);
   run_countdown();
-  QTRY_COMPARE_WITH_TIMEOUT(text_of("comment"), QString::fromUtf8("Partie gagnée!"), 5000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("comment") == QString::fromUtf8("Partie gagnée!"); }, 5000))
+      << text_of("comment").toStdString();
   EXPECT_EQ(text_of("texte_score"), "100");
   EXPECT_FALSE(timer("timer_eau")->isActive());
 
@@ -105,7 +106,7 @@ TEST_F(PlayFlowTest, AWinIsRecordedAndShownInTheBrowser) {
   auto* envelope = find<QWidget>("image_enveloppe");
   EXPECT_TRUE(envelope->isVisible());
   const QPoint start = envelope->pos();
-  QTRY_VERIFY(envelope->pos().x() > start.x() && envelope->pos().y() > start.y());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return envelope->pos().x() > start.x() && envelope->pos().y() > start.y(); }));
   ScriptedDialogs dialogs;
   window_->set_dialogs(&dialogs);
   QTest::mouseClick(envelope, Qt::LeftButton, {}, QPoint(5, 5));
