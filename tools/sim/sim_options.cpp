@@ -36,6 +36,19 @@ std::optional<int> parse_lang(std::string_view text, std::string& error) {
   return std::nullopt;
 }
 
+bool take_level_path(const std::string& arg, std::optional<std::string>& level_path, std::string& error) {
+  if (!arg.empty() && arg[0] == '-' && arg != "-") {
+    error = "unknown option " + quoted(arg);
+    return false;
+  }
+  if (level_path) {
+    error = "one level file only, not also " + quoted(arg);
+    return false;
+  }
+  level_path = arg;
+  return true;
+}
+
 const char* refusal_text(std::optional<PlacingRefusal> why) {
   if (!why) return "the piece cannot be placed there";
   switch (*why) {
@@ -64,7 +77,7 @@ std::string escape_controls(std::string_view text) {
 
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
   Options o;
-  bool have_level = false;
+  std::optional<std::string> level;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& a = args[k];
     auto value = [&](std::string& out) {
@@ -112,21 +125,15 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       const auto l = parse_lang(v, error);
       if (!l) return std::nullopt;
       o.lang = *l;
-    } else if (!a.empty() && a[0] == '-' && a != "-") {
-      error = "unknown option " + quoted(a);
-      return std::nullopt;
-    } else if (!have_level) {
-      o.level_path = a;
-      have_level = true;
-    } else {
-      error = "one level file only, not also " + quoted(a);
+    } else if (!take_level_path(a, level, error)) {
       return std::nullopt;
     }
   }
-  if (!have_level) {
+  if (!level) {
     error = "no level file given (drippo-sim LEVEL.tab [options])";
     return std::nullopt;
   }
+  o.level_path = *level;
   return o;
 }
 

@@ -62,6 +62,10 @@ std::optional<Placement> parse_placement(std::string_view text, std::string& err
 std::optional<int> parse_difficulty(std::string_view text, std::string& error);
 std::optional<int> parse_lang(std::string_view text, std::string& error);
 
+// An argument that is no option the tool knows: the level file, given once.
+// Anything else starting with '-' is an unknown option.
+bool take_level_path(const std::string& arg, std::optional<std::string>& level_path, std::string& error);
+
 // Why the window would not place a piece, for one line of standard error.
 const char* refusal_text(std::optional<PlacingRefusal> why);
 

@@ -10,7 +10,7 @@ namespace drippo::solve {
 std::optional<Options> parse_options(const std::vector<std::string>& args, std::string& error) {
   using sim::quoted;
   Options o;
-  bool have_level = false;
+  std::optional<std::string> level;
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& a = args[k];
     const auto value = [&]() -> std::optional<std::string> {
@@ -44,21 +44,15 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         error = "--time-limit wants a number of seconds above 0, not " + quoted(*v);
         return std::nullopt;
       }
-    } else if (!a.empty() && a[0] == '-' && a != "-") {
-      error = "unknown option " + quoted(a);
-      return std::nullopt;
-    } else if (!have_level) {
-      o.level_path = a;
-      have_level = true;
-    } else {
-      error = "one level file only, not also " + quoted(a);
+    } else if (!sim::take_level_path(a, level, error)) {
       return std::nullopt;
     }
   }
-  if (!have_level) {
+  if (!level) {
     error = "no level file given (drippo-solve LEVEL.tab [options])";
     return std::nullopt;
   }
+  o.level_path = *level;
   return o;
 }
 
