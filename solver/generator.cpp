@@ -132,7 +132,8 @@ std::optional<Candidate> lay_candidate(std::mt19937& rng, Difficulty difficulty)
 }  // namespace
 
 std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed, double seconds) {
-  const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
+  const auto start = Clock::now();
+  const auto deadline = start + std::chrono::duration<double>(seconds);
   std::mt19937 rng(seed);
   GeneratedLevel made;
   while (Clock::now() < deadline) {
@@ -148,7 +149,10 @@ std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed
     limits.guided = false;
     limits.seconds = std::min(proof_seconds, std::chrono::duration<double>(deadline - Clock::now()).count());
     if (limits.seconds <= 0) break;
-    if (solve(problem_of(candidate->level), limits).verdict != Verdict::NoSolution) continue;
+    const SolveResult proof = solve(problem_of(candidate->level), limits);
+    if (proof.verdict != Verdict::NoSolution) continue;
+    made.proof = proof.counters;
+    made.seconds = std::chrono::duration<double>(Clock::now() - start).count();
     made.level = std::move(candidate->level);
     made.solution = std::move(candidate->solution);
     made.ticks = won.ticks;

@@ -6,6 +6,7 @@
 
 #include "game/level_data.h"
 #include "solver/placement.h"
+#include "solver/solver.h"
 
 namespace drippo::solve {
 
@@ -28,6 +29,8 @@ struct GeneratedLevel {
   Placements solution;     // in the order to set them down; wins with a score of 100
   std::int32_t ticks = 0;  // the winning game's ticks
   int candidates = 0;      // boards laid before this one passed
+  SearchCounters proof;    // the work of proving no fewer pieces win
+  double seconds = 0.0;    // the whole making, every candidate's proof included
 };
 
 // Lays a winnable board from the seed and keeps it only once the solver has

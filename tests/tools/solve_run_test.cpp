@@ -79,6 +79,21 @@ TEST_F(SolveRun, SaysWhatItProvedInJsonOrInWords) {
   EXPECT_EQ(unknown.last().rfind(R"({"result": "unknown", "none_up_to": )", 0), 0u) << unknown.last();
 }
 
+TEST_F(SolveRun, GeneratesTheSameLevelFromASeedAndItsPrintedSolutionWinsInDrippoSim) {
+  for (const char* difficulty : {"easy", "hard"}) {
+    const fs::path made = dir_ / "made.tab", again = dir_ / "again.tab";
+    const std::string args = std::string(" --generate ") + difficulty + " --seed 7 --json --out ";
+    const testing::ProgramOutput s = solve(args + quoted(made));
+    ASSERT_EQ(s.status, 0) << s.errors;
+    ASSERT_EQ(s.last().rfind(R"({"result": "solved", "placements": [)", 0), 0u) << s.last();
+    EXPECT_NE(s.last().find(R"("shortest": true)"), std::string::npos) << s.last();
+    ASSERT_EQ(solve(args + quoted(again)).status, 0);
+    EXPECT_EQ(read_level_file(made).value(), read_level_file(again).value()) << difficulty;
+    const testing::ProgramOutput played = run_program(DRIPPO_SIM_PATH, quoted(made) + places_of(s.last()));
+    EXPECT_EQ(played.last().rfind(R"({"result": "win", "score": 100,)", 0), 0u) << difficulty << ": " << played.last();
+  }
+}
+
 TEST_F(SolveRun, BadInputGetsOneLineAndStatusTwo) {
   const auto ok = level("water: 10\nstock 3: 1", {"", "", "", "", "", "", "", "", "", "", "", ".................G."});
   const fs::path hostile = dir_ / "hostile.tab";
@@ -94,6 +109,12 @@ TEST_F(SolveRun, BadInputGetsOneLineAndStatusTwo) {
       {quoted(ok) + " --place '5\n:1'", "drippo-solve: --place wants CELL:PIECE with CELL 0 to 227 and PIECE 1 to 20, not \"5\\x0a:1\"\n"},
       {quoted(ok) + " --place 226:3", "drippo-solve: --place 226:3 refused: the cell is not empty\n"},
       {quoted(ok) + " --verbose", "drippo-solve: unknown option \"--verbose\"\n"},
+      {"--generate tricky --out x.tab", "drippo-solve: --generate wants easy, medium or hard, not \"tricky\"\n"},
+      {"--generate easy --seed 4294967296 --out x.tab", "drippo-solve: --seed wants a whole number from 0 to 4294967295, not \"4294967296\"\n"},
+      {"--generate easy", "drippo-solve: --generate needs --out LEVEL.tab, the file to write\n"},
+      {quoted(ok) + " --generate easy --out x.tab", "drippo-solve: --generate makes a level: no level file to read, not \"" + ok.string() + "\"\n"},
+      {quoted(ok) + " --out x.tab", "drippo-solve: --out goes with --generate\n"},
+      {"--generate easy --out " + quoted(dir_ / "no folder" / "x.tab"), "drippo-solve: " + write_level_file(dir_ / "no folder" / "x.tab", LevelData{})->message(0) + "\n"},
       {quoted(dir_ / "missing.tab"), "drippo-solve: " + read_level_file(dir_ / "missing.tab").error().message(0) + "\n"},
       {quoted(hostile) + " --lang 1", "drippo-solve: " + read_level_file(hostile).error().message(1) + "\n"},
   };

@@ -8,6 +8,38 @@
 #include "solve/solve_report.h"
 #include "storage/level_file.h"
 
+namespace {
+
+// Makes a level, writes it, and tells its solution as a search that found it would.
+int generate_level(const drippo::solve::Options& options) {
+  using namespace drippo;
+  const auto made = solve::generate(*options.generate, options.seed);
+  if (!made) {
+    std::cerr << "drippo-solve: " << (options.lang == 0 ? "aucun tableau prouvé dans le temps pour cette graine"
+                                                         : "no level proven in time from this seed")
+              << "\n";
+    return 1;
+  }
+  if (const auto error = write_level_file(options.out_path, made->level)) {
+    std::cerr << "drippo-solve: " << sim::escape_controls(error->message(static_cast<std::int16_t>(options.lang)))
+              << "\n";
+    return 2;
+  }
+  solve::SolveResult result;
+  result.verdict = solve::Verdict::Solved;
+  result.placements = made->solution;
+  result.shortest = true;  // the generator proved no fewer pieces win
+  result.none_up_to = static_cast<int>(made->solution.size()) - 1;
+  result.ticks = made->ticks;
+  result.counters = made->proof;
+  result.seconds = made->seconds;
+  const int max_pieces = static_cast<int>(made->solution.size());
+  std::cout << (options.json ? solve::json_report(result, max_pieces) + "\n" : solve::text_report(result, max_pieces));
+  return 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using namespace drippo;
   const std::vector<std::string> args(argv + 1, argv + argc);
@@ -17,6 +49,7 @@ int main(int argc, char** argv) {
     std::cerr << "drippo-solve: " << error << "\n";
     return 2;
   }
+  if (options->generate) return generate_level(*options);
   const auto level = read_level_file(options->level_path);
   if (!level) {
     std::cerr << "drippo-solve: " << sim::escape_controls(level.error().message(static_cast<std::int16_t>(options->lang)))

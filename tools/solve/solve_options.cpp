@@ -20,7 +20,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     };
     if (a == "--json") {
       o.json = true;
-    } else if (a == "--place" || a == "--difficulty" || a == "--lang" || a == "--max-pieces" || a == "--time-limit") {
+    } else if (a == "--place" || a == "--difficulty" || a == "--lang" || a == "--max-pieces" || a == "--time-limit" ||
+               a == "--generate" || a == "--seed" || a == "--out") {
       const auto v = value();
       if (!v) return std::nullopt;
       if (a == "--place") {
@@ -35,6 +36,19 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         const auto l = sim::parse_lang(*v, error);
         if (!l) return std::nullopt;
         o.lang = *l;
+      } else if (a == "--generate") {
+        o.generate = difficulty_from_text(*v);
+        if (!o.generate) {
+          error = "--generate wants easy, medium or hard, not " + quoted(*v);
+          return std::nullopt;
+        }
+      } else if (a == "--seed") {
+        if (!sim::parse_whole(*v, o.seed)) {
+          error = "--seed wants a whole number from 0 to 4294967295, not " + quoted(*v);
+          return std::nullopt;
+        }
+      } else if (a == "--out") {
+        o.out_path = *v;
       } else if (a == "--max-pieces") {
         if (!sim::parse_whole(*v, o.max_pieces) || o.max_pieces < 0 || o.max_pieces > nb_cases) {
           error = "--max-pieces wants a whole number from 0 to 228, not " + quoted(*v);
@@ -47,6 +61,21 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     } else if (!sim::take_level_path(a, level, error)) {
       return std::nullopt;
     }
+  }
+  if (o.generate) {
+    if (level) {
+      error = "--generate makes a level: no level file to read, not " + quoted(*level);
+      return std::nullopt;
+    }
+    if (o.out_path.empty()) {
+      error = "--generate needs --out LEVEL.tab, the file to write";
+      return std::nullopt;
+    }
+    return o;
+  }
+  if (!o.out_path.empty()) {
+    error = "--out goes with --generate";
+    return std::nullopt;
   }
   if (!level) {
     error = "no level file given (drippo-solve LEVEL.tab [options])";

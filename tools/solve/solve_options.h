@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/generator.h"
 #include "solver/placement.h"
 
 namespace drippo::solve {
@@ -16,6 +17,11 @@ struct Options {
   int difficulty = 100;
   int lang = 0;
   bool json = false;
+  // --generate: make a level from the seed and write it to out_path, instead
+  // of solving a level file.
+  std::optional<Difficulty> generate;
+  std::uint32_t seed = 0;
+  std::string out_path;
 };
 
 // Parses the command line; on failure returns nothing and sets error to a
