@@ -37,6 +37,30 @@ inline bool settle_slot(std::int16_t& eau, std::int16_t& arrivals) {
 }
 }  // namespace
 
+namespace {
+// Cell i's rules and its place in each set, for piece p, whatever it held before.
+void learn_cell(PieceRules& known, int i, int p) {
+  known.pieces[at(i)] = static_cast<std::int16_t>(p);
+  known.rules[at(i)] = cell_rules(i, p);
+  const FlowMask m = cell_flow_mask(i, p);
+  const auto mark = [i](CellSet& set, bool in) {
+    if (in) set.add(i);
+    else set.remove(i);
+  };
+  for (std::size_t f = 0; f < 3; ++f) {
+    mark(known.special[f], known.rules[at(i)].by_direction[f].kind == RuleKind::special);
+    mark(known.down[f], (m & flow::down[f]) != 0);
+    mark(known.right[f], (m & flow::right[f]) != 0);
+    mark(known.left[f], (m & flow::left[f]) != 0);
+  }
+  mark(known.mills, p == piece::moulin);
+  mark(known.doors, p == piece::porte);
+  mark(known.platforms, (m & flow::b_heading) != 0);
+  mark(known.platform_left, (m & flow::b_heading_left) != 0);
+  mark(known.platform_right, (m & flow::b_heading_right) != 0);
+}
+}  // namespace
+
 const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
   thread_local PieceRules known;
   thread_local bool filled = false;
@@ -45,31 +69,16 @@ const PieceRules& piece_rules(const BoardArrays& board, std::uint64_t stamp) {
   const bool same = filled && std::memcmp(known.pieces.data(), board.piece.data(), sizeof known.pieces) == 0;
   known_stamp = stamp;
   if (same) return known;
+  // A board seldom differs from the last one by more than a few pieces (a
+  // piece placed, taken back, blown up; the solver's next try): only those
+  // cells are learnt again.
+  for (int i = 0; i < nb_cases; ++i) {
+    if (!filled || known.pieces[at(i)] != board.piece[at(i)]) learn_cell(known, i, board.piece[at(i)]);
+  }
   filled = true;
-  known.special = {};
-  known.down = known.right = known.left = {};
-  known.platforms = known.platform_left = known.platform_right = {};
-  known.mills = known.doors = {};
   known.teleporters[0] = known.teleporters[1] = -1;
   for (int j = 0, found = 0; j < derniere_case && found < 2; ++j) {
     if (board.piece[at(j)] == piece::teleporteur) known.teleporters[found++] = j;
-  }
-  for (int i = 0; i < nb_cases; ++i) {
-    const int p = board.piece[at(i)];
-    known.pieces[at(i)] = static_cast<std::int16_t>(p);
-    known.rules[at(i)] = cell_rules(i, p);
-    const FlowMask m = cell_flow_mask(i, p);
-    for (std::size_t f = 0; f < 3; ++f) {
-      if (known.rules[at(i)].by_direction[f].kind == RuleKind::special) known.special[f].add(i);
-      if (m & flow::down[f]) known.down[f].add(i);
-      if (m & flow::right[f]) known.right[f].add(i);
-      if (m & flow::left[f]) known.left[f].add(i);
-    }
-    if (p == piece::moulin) known.mills.add(i);
-    if (p == piece::porte) known.doors.add(i);
-    if (m & flow::b_heading) known.platforms.add(i);
-    if (m & flow::b_heading_left) known.platform_left.add(i);
-    if (m & flow::b_heading_right) known.platform_right.add(i);
   }
   // A mill's falling drops and every drop of a door move as sets.
   known.in_turn[falling] = known.special[falling].without(known.mills | known.doors);

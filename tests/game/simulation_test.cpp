@@ -8,6 +8,7 @@
 #include <new>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "game/held_drops.h"
 #include "game/simulation.h"
@@ -101,6 +102,29 @@ TEST(Simulation, FastMovesGiveWhatTheRuleTableGivesOnRandomBoards) {
     const bool editing = round % 4 == 0;
     const Board board = random_board(random, wet, round % 5 == 0);
     expect_same_both_ways(running(board, editing, round % 7 == 0 ? 0 : 30), 25, "board " + std::to_string(round));
+  }
+}
+
+TEST(Simulation, PiecesChangedAFewAtATimeMoveAsOnAThreadThatNeverSawTheBoardBefore) {
+  // The rules of the pieces are remembered per thread and learnt again only
+  // for the cells that changed, as when a solver tries one piece after
+  // another: the water must move as on a thread that learns the board whole.
+  std::mt19937 random(11);
+  Board board = random_board(random, 25, false);
+  std::uniform_int_distribution<int> cell_of(0, nb_cases - 1);
+  std::uniform_int_distribution<int> piece_of(0, nb_types);
+  auto run = [](const Board& b) {
+    Simulation sim = running(b, false, 30);
+    TickReport report;
+    for (int k = 0; k < 12; ++k) sim.tick(report);
+    return sim.board();
+  };
+  for (int round = 0; round < 60; ++round) {
+    for (int n = 1 + round % 3; n > 0; --n) board[static_cast<std::size_t>(cell_of(random))].piece = static_cast<std::int16_t>(piece_of(random));
+    const Board here = run(board);
+    Board fresh;
+    std::thread([&] { fresh = run(board); }).join();
+    ASSERT_EQ(here, fresh) << "round " << round;
   }
 }
 
