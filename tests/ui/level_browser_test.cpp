@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include <QComboBox>
 #include <QMessageBox>
 
 #include "ui/dialogs/level_browser.h"
@@ -125,6 +126,36 @@ TEST_F(LevelBrowserTest, LoadsTheSelectionByButtonOrDoubleClickButNothingWithout
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
   EXPECT_EQ(loaded_, std::vector<std::string>{"c.tab"});
+}
+
+TEST_F(LevelBrowserTest, NewPuzzlePutsALevelOfTheChosenDifficultyOnTheBoardWhichARestartKeeps) {
+  window_->game().set_mode_jeu(ModeJeu::Jouer);
+  auto b = open(0);
+  b->set_puzzle_maker([this](solve::Difficulty d) { return window_->play_new_puzzle(d); });
+  b->findChild<QComboBox*>("puzzle_difficulty")->setCurrentIndex(2);
+  press(*b, "new_puzzle");
+  EXPECT_EQ(b->result(), QDialog::Accepted);
+  EXPECT_TRUE(loaded_.empty());  // no file of the folder
+  const Table& table = window_->game().table();
+  EXPECT_TRUE(QString::fromStdString(table.nom_tableau()).startsWith(QString::fromUtf8("Énigme difficile n°"))) << table.nom_tableau();
+  int goals = 0, in_stock = 0;
+  for (int i = 0; i <= derniere_case; ++i) goals += is_goal(table.cell(i).piece) ? 1 : 0;
+  for (int t = 1; t <= nb_types; ++t) in_stock += std::atoi(table.stock(t).c_str());
+  EXPECT_GE(goals, 1);
+  EXPECT_GT(in_stock, 5);  // five pieces at the least, and decoys
+
+  // No file holds it, yet a restart puts it back as it was made.
+  const Board made = window_->game().water().board();
+  const std::string title = table.nom_tableau();
+  int kind = 1;
+  while (table.stock(kind).empty()) ++kind;
+  PiecePlacing& placing = window_->game().placing();
+  ASSERT_TRUE(placing.palette_mouse_down(kind) && placing.drop_on_cell(0));
+  ASSERT_NE(window_->game().water().board(), made);
+  QTest::mouseClick(find<QWidget>("command5"), Qt::LeftButton);
+  EXPECT_TRUE(questions_.told.empty());
+  EXPECT_EQ(window_->game().water().board(), made);
+  EXPECT_EQ(table.nom_tableau(), title);
 }
 
 TEST_F(LevelBrowserTest, DeletingAsksFirstAndRemovesTheLevelWithItsScore) {

@@ -1,8 +1,10 @@
 #include "ui/dialogs/level_browser.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -172,6 +174,17 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   load_button->setObjectName("Command1");
   at(load_button, {6360, 4080, 855, 735});
 
+  // A level made on demand, above the list: the difficulty, then the button.
+  puzzle_difficulty_ = new QComboBox(this);
+  puzzle_difficulty_->setObjectName("puzzle_difficulty");
+  puzzle_difficulty_->setFont(list_font);
+  puzzle_difficulty_->addItems({pick(langue, {"Facile", "Easy"}), pick(langue, {"Moyen", "Medium"}),
+                                pick(langue, {"Difficile", "Hard"})});
+  at(puzzle_difficulty_, {1440, 1020, 1215, 375});
+  auto* new_puzzle_button = button("new_puzzle", {2700, 1020, 1395, 375}, pick(langue, {"Nouvelle énigme", "New puzzle"}));
+  fit_texts<QPushButton>({new_puzzle_button}, width(), 8);
+  connect(new_puzzle_button, &QPushButton::clicked, this, &LevelBrowser::on_new_puzzle);
+
   auto* hidden_spot = new HotSpot(this, [this] {
     const QString joke = "Stop pinching my bottom baby Brim :)))";
     heading_label_->setText(joke);
@@ -197,6 +210,8 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   setTabOrder(load_button, close_button);
   setTabOrder(close_button, reset_score_button);
   setTabOrder(reset_score_button, delete_button);
+  setTabOrder(delete_button, puzzle_difficulty_);
+  setTabOrder(puzzle_difficulty_, new_puzzle_button);
   describe_for_everyone(load_button, Action::BrowserLoad, langue);
   describe_for_everyone(close_button, Action::BrowserClose, langue);
 
@@ -276,6 +291,17 @@ void LevelBrowser::on_reset_score() {
     if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
   }
   score_label_->setText("0");
+}
+
+void LevelBrowser::on_new_puzzle() {
+  if (!make_puzzle_) return;
+  constexpr solve::Difficulty by_row[] = {solve::Difficulty::Easy, solve::Difficulty::Medium, solve::Difficulty::Hard};
+  const int row = std::clamp(puzzle_difficulty_->currentIndex(), 0, 2);
+  // Making a level takes up to a few seconds: the player sees it is at work.
+  setCursor(Qt::WaitCursor);
+  const bool made = make_puzzle_(by_row[row]);
+  unsetCursor();
+  if (made) accept();
 }
 
 }  // namespace drippo::ui

@@ -5,10 +5,12 @@
 
 #include <QDialog>
 
+#include "solver/generator.h"
 #include "storage/program_folder.h"
 #include "ui/art/art_book.h"
 #include "ui/common/questions.h"
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -42,6 +44,9 @@ class LevelBrowser : public QDialog {
   std::string selected_file() const;
   // Lists the folder again with that level selected, as one just added to it.
   void show_level(const std::string& file_name);
+  // What the "new puzzle" button does: puts a level made at that difficulty
+  // on the board; false when it could not (the player has been told why).
+  void set_puzzle_maker(std::function<bool(solve::Difficulty)> make) { make_puzzle_ = std::move(make); }
 
  private:
   void refresh_list();
@@ -49,12 +54,15 @@ class LevelBrowser : public QDialog {
   void on_load();
   void on_delete();
   void on_reset_score();
+  void on_new_puzzle();
 
   Host host_;
   QLabel* heading_label_ = nullptr;
   QListWidget* level_list_ = nullptr;
   QLabel* author_label_ = nullptr;
   QLabel* score_label_ = nullptr;
+  QComboBox* puzzle_difficulty_ = nullptr;
+  std::function<bool(solve::Difficulty)> make_puzzle_;
 };
 
 }  // namespace drippo::ui

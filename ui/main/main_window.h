@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QLabel>
@@ -12,6 +13,7 @@
 
 #include "audio/audio_output.h"
 #include "game/game.h"
+#include "solver/generator.h"
 #include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "ui/art/art_book.h"
@@ -74,6 +76,9 @@ class MainWindow : public QWidget {
   // the player is told why and the board stays as it was. The name is the
   // file's own bytes, which need not be UTF-8.
   bool load_level(const std::string& file_name);
+  // Makes a level from a fresh seed and puts it on the board as the game's
+  // mode says; false when none could be made in time (the player is told).
+  bool play_new_puzzle(solve::Difficulty difficulty);
   // Opens the level browser to play, on that level when one is given.
   void play_from_browser(const std::string& selected_file);
   // Level files dropped on the window, or given when the program starts.
@@ -168,6 +173,12 @@ class MainWindow : public QWidget {
   std::unique_ptr<WindowSettings> settings_target_;
   Settings settings_;
   std::unique_ptr<Game> game_;
+  // The last level made on demand: no file holds it, so a restart takes it from here.
+  struct MadeLevel {
+    std::string title;
+    LevelData level;
+  };
+  std::optional<MadeLevel> made_level_;
   std::unique_ptr<Dialogs> standard_dialogs_;
   Dialogs* dialogs_ = nullptr;
   std::unique_ptr<DragController> drag_;

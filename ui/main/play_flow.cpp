@@ -61,6 +61,10 @@ void MainWindow::on_title_clicked() { game_->play().toggle_pause(); }
 void MainWindow::on_restart() {
   // The level's file is read again; if it is gone or broken the player is
   // told so and the board stays as it is.
+  if (made_level_ && made_level_->title == game_->table().nom_tableau()) {
+    game_->load_level(made_level_->level, made_level_->title);
+    return;
+  }
   load_level(game_->table().nom_tableau());
 }
 
