@@ -20,6 +20,11 @@ std::optional<StartProblem> set_up(Game& game, const Problem& problem) {
   for (const Placement& p : problem.fixed) {
     if (auto refused = place(game, p)) return refused;
   }
+  if (problem.live) {
+    take_on(game, *problem.live);
+    if (problem.moment > 0 && !game.water().running()) return StartProblem{StartProblem::Kind::OverBeforeMoment, {}, std::nullopt};
+    return std::nullopt;
+  }
   if (problem.moment <= 0) return std::nullopt;
   game.play().start_water();
   for (std::int32_t k = 0; k < problem.moment && game.water().running(); ++k) game.timer_eau_Timer();

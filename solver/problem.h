@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "game/level_data.h"
 #include "game/null_ports.h"
+#include "solver/live_start.h"
 #include "solver/placement.h"
 
 namespace drippo::solve {
@@ -19,6 +20,9 @@ struct Problem {
   std::int16_t difficulte = 100;  // easy (200) doubles the level's time and water
   Placements fixed;               // set down by the player before the water, in this order
   std::int32_t moment = 0;
+  // A game asking for help: set_up puts the level in this state instead of
+  // playing `moment` ticks (pieces placed at any tick cannot be replayed).
+  std::optional<LiveStart> live;
 };
 
 // Why a problem has no start: a fixed piece that is no placement at all or
