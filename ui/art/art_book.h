@@ -31,8 +31,10 @@ enum class Art {
   BrowserPanel,    // Form3 Image2: a blue panel framed in red and yellow
   CheckMark,       // Form3 Command1: load
   Cross,           // Form3 Command2: close
+  Hint,            // a bulb: one step towards a win
+  CheckLevel,      // a magnifier: can the level being edited be won
 };
-inline constexpr int art_count = static_cast<int>(Art::Cross) + 1;
+inline constexpr int art_count = static_cast<int>(Art::CheckLevel) + 1;
 
 // The size a picture was designed for, in twips (15 twips to a pixel at 100 %).
 QSize design_size_twips(Art art);

@@ -34,6 +34,8 @@ constexpr std::array<PictureInfo, art_count> kPictures{{
     {"browser_panel.svg", {2520, 3975}},
     {"check_mark.svg", {855, 735}},
     {"cross.svg", {855, 735}},
+    {"hint.svg", {525, 560}},
+    {"check_level.svg", {2105, 320}},
 }};
 
 int index_of(Art art) {

@@ -37,6 +37,9 @@ enum class Action {
   Options,
   Undo,
   Redo,
+  Hint,
+  CheckLevel,
+  ShowSolution,
   // The dialogs' picture buttons.
   DialogSave,
   DialogClose,

@@ -9,6 +9,11 @@
 #include <QPainter>
 #include <QValidator>
 
+#include <future>
+
+#include <QCoreApplication>
+
+#include "solver/level_check.h"
 #include "storage/cp1252.h"
 #include "storage/level_catalogue.h"
 #include "storage/level_name.h"
@@ -121,6 +126,28 @@ void SaveDialog::paintEvent(QPaintEvent*) {
   }
 }
 
+bool SaveDialog::solvable_or_saved_anyway() {
+  const Game& game = host_.game;
+  const LevelData level = solve::edited_level(game);
+  // A level without a goal is plainly work in progress: nothing to ask.
+  if (std::none_of(level.cells.begin(), level.cells.end(), [](const Cellule& c) { return is_goal(c.piece); })) return true;
+  const std::int16_t difficulte = game.settings().difficulte;
+  auto check = std::async(std::launch::async, [level, difficulte] {
+    return solve::check_level(level, difficulte, check_seconds, nullptr);
+  });
+  // The window keeps drawing while the solver works; the player waits.
+  while (check.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  }
+  if (check.get().result.verdict == solve::Verdict::Solved) return true;
+  const std::int16_t langue = game.settings().langue;
+  return host_.questions.ask_yes_no(
+      this,
+      QString::fromUtf8(langue == 0 ? "Aucune solution n'a été trouvée pour ce tableau. Le sauver quand même ?"
+                                    : "No solution was found for this level. Save it anyway?"),
+      langue == 0 ? 0 : 1);
+}
+
 void SaveDialog::on_save() {
   if (author_box_->text().isEmpty()) author_box_->setText("Anonyme");
   const QString name = level_name_box_->text();
@@ -135,6 +162,7 @@ void SaveDialog::on_save() {
     host_.questions.tell(this, QString::fromStdString(level_name_message(*problem, level, game.settings().langue)));
     return;
   }
+  if (!solvable_or_saved_anyway()) return;
   bool exists = false;
   for (const std::string& file : list_level_files(host_.folder.tab())) {
     if (file == level + ".tab") exists = true;  // letter case counts

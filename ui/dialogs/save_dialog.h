@@ -40,6 +40,10 @@ class SaveDialog : public QDialog {
 
  private:
   void on_save();
+  // Before a level is saved the solver looks for a win; none found, the
+  // designer is asked whether to save it anyway.
+  bool solvable_or_saved_anyway();
+  static constexpr double check_seconds = 2.0;
 
   Host host_;
   Ramp ramp_;

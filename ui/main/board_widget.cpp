@@ -50,6 +50,17 @@ void BoardWidget::set_carried(int piece) {
   repaint_cell(cursor_);
 }
 
+void BoardWidget::set_hint(const Hint& hint) {
+  repaint_cell(hint_.cell);
+  hint_ = hint;
+  repaint_cell(hint_.cell);
+}
+
+void BoardWidget::show_game(const Game* other) {
+  other_ = other;
+  update();
+}
+
 double BoardWidget::cell_width() const { return layout::cell_width / twips_per_pixel * zoom_; }
 double BoardWidget::cell_height() const { return layout::cell_height / twips_per_pixel * zoom_; }
 int BoardWidget::column_edge(int k) const { return qRound(k * cell_width()); }
@@ -74,12 +85,30 @@ int BoardWidget::cell_at(QPoint pos) const {
 void BoardWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.fillRect(event->rect(), QColor(0x2b, 0x4a, 0x6f));
-  if (!game_.window().cells_shown()) return;
+  if (!shown().window().cells_shown()) return;
   const qreal dpr = devicePixelRatioF();
   for (int i = 0; i <= derniere_case; ++i) {
     const QRect r = cell_rect(i);
     if (!r.intersects(event->rect())) continue;
-    p.drawPixmap(r, art_.piece(game_.table().shown_picture(i), r.size(), dpr));
+    p.drawPixmap(r, art_.piece(shown().table().shown_picture(i), r.size(), dpr));
+  }
+  if (other_ != nullptr) return;
+  if (is_cell(hint_.cell)) {
+    const QRect r = cell_rect(hint_.cell);
+    if (!hint_.take_back && game_.table().cell(hint_.cell).piece == piece::vide) {
+      p.setOpacity(0.45);
+      p.drawPixmap(r, art_.piece(hint_.piece, r.size(), dpr));
+      p.setOpacity(1);
+    }
+    const QColor colour = hint_.take_back ? QColor(0xd0, 0x20, 0x20) : QColor(0xff, 0xd4, 0x00);
+    const int w = std::max(2, r.width() / 12);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour, w));
+    p.drawRect(r.adjusted(w / 2, w / 2, -(w + 1) / 2, -(w + 1) / 2));
+    if (hint_.take_back) {
+      p.drawLine(r.topLeft() + QPoint(w, w), r.bottomRight() - QPoint(w, w));
+      p.drawLine(r.topRight() + QPoint(-w, w), r.bottomLeft() + QPoint(w, -w));
+    }
   }
   const int lit = game_.placing().highlighted_cell();
   if (is_cell(lit)) {

@@ -27,6 +27,19 @@ class BoardWidget : public QWidget {
   bool key_cursor_shown() const { return cursor_shown_; }
   void show_key_cursor(bool shown);
   void set_carried(int piece);
+  // A hint drawn over the board: the cell outlined, and the piece to set
+  // down drawn faintly in it, or the piece to take back crossed out.
+  struct Hint {
+    int cell = -1;
+    int piece = 0;
+    bool take_back = false;
+  };
+  const Hint& hint() const { return hint_; }
+  void set_hint(const Hint& hint);
+  // Another game drawn instead of the window's own (a solution being shown);
+  // nullptr for the window's own.
+  void show_game(const Game* other);
+
   // The window's zoom: a cell is layout::cell_width x cell_height twips.
   void set_zoom(double zoom) { zoom_ = zoom; }
 
@@ -49,7 +62,11 @@ class BoardWidget : public QWidget {
   int column_edge(int k) const;
   int row_edge(int k) const;
 
+  const Game& shown() const { return other_ != nullptr ? *other_ : game_; }
+
   const Game& game_;
+  const Game* other_ = nullptr;
+  Hint hint_;
   ArtBook& art_;
   double zoom_ = 1.0;
   int cursor_ = case_source;  // where the water comes in: where building starts

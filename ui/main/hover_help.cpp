@@ -30,6 +30,7 @@ bool MainWindow::describe_button(QWidget* button) {
       {play_button_, Action::Play},       {new_level_button_, Action::NewLevel},
       {save_button_, Action::Save},       {load_for_edit_button_, Action::LoadForEditing},
       {options_button_, Action::Options}, {help_button_, Action::Help},
+      {hint_button_, Action::Hint},       {check_button_, Action::CheckLevel},
   };
   for (const ButtonAction& b : buttons) {
     if (button != b.button) continue;
@@ -66,6 +67,8 @@ void MainWindow::describe_for_assistive_technology() {
       {load_for_edit_button_, Action::LoadForEditing},
       {options_button_, Action::Options},
       {help_button_, Action::Help},
+      {hint_button_, Action::Hint},
+      {check_button_, Action::CheckLevel},
       {restart_picture_, Action::Restart},
       {envelope_picture_, Action::About},
       {palette_, Action::ChoosePiece},

@@ -111,6 +111,9 @@ bool KeyboardInput::handle(const QKeyEvent& key) {
     case Action::LoadForEditing:
     case Action::Save:
     case Action::Options:
+    case Action::Hint:
+    case Action::CheckLevel:
+    case Action::ShowSolution:
       window_.perform(*action);
       return true;
     default: return false;  // undo and redo are the window's shortcuts

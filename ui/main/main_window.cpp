@@ -15,6 +15,8 @@
 #include "ui/dialogs/level_browser.h"
 #include "ui/main/board_widget.h"
 #include "ui/main/drag_controller.h"
+#include "ui/main/hint_control.h"
+#include "ui/main/level_check_control.h"
 #include "ui/main/keyboard_input.h"
 #include "ui/main/level_drop.h"
 #include "ui/main/palette_widget.h"
@@ -53,6 +55,7 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
   build_editor_panel();
   build_timers();
   build_undo();
+  build_solver_help();
   for (int t = 1; t <= nb_types; ++t) connect_stock_box(t);
   drag_ = std::make_unique<DragController>(*this, art_);
   level_drop_ = accept_level_drops(*this);
@@ -282,6 +285,7 @@ void MainWindow::sync_from_game() {
   }
   palette_->update();
   sync_timers();
+  sync_solver_help();
 }
 
 void MainWindow::sync_timers() {
@@ -296,6 +300,8 @@ void MainWindow::sync_timers() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Closing ends the program at once: nothing is asked and nothing saved.
   for (QTimer* t : {water_timer_, countdown_timer_, envelope_timer_, music_timer_}) t->stop();
+  hint_->cancel();
+  level_check_->cancel();
   event->accept();
 }
 

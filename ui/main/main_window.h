@@ -29,6 +29,8 @@ namespace drippo::ui {
 
 class BoardWidget;
 class DragController;
+class HintControl;
+class LevelCheckControl;
 class KeyboardInput;
 class LevelDrop;
 class PaletteWidget;
@@ -111,6 +113,10 @@ class MainWindow : public QWidget {
   // platform, unless a test listens instead.
   void set_accessibility_updates(std::function<void(QAccessibleEvent*)> handler);
 
+  // The solver's help: a hint while playing, a check of the level edited.
+  HintControl& hint() { return *hint_; }
+  LevelCheckControl& level_check() { return *level_check_; }
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -125,6 +131,8 @@ class MainWindow : public QWidget {
   void build_editor_panel();
   void build_timers();
   void build_undo();
+  void build_solver_help();  // after the board, the side panel and the timers
+  void sync_solver_help();
   void connect_stock_box(int piece);
   void on_undo();
   void on_redo();
@@ -237,6 +245,10 @@ class MainWindow : public QWidget {
   QTimer* countdown_timer_ = nullptr;
   QTimer* envelope_timer_ = nullptr;
   QTimer* music_timer_ = nullptr;
+  QPushButton* hint_button_ = nullptr;
+  QPushButton* check_button_ = nullptr;
+  std::unique_ptr<HintControl> hint_;
+  std::unique_ptr<LevelCheckControl> level_check_;
   std::unique_ptr<KeyboardInput> keys_;  // last: gone before the widgets it works on
 };
 

@@ -2,6 +2,7 @@
 // done as the mouse does them.
 #include "ui/common/picture_widget.h"
 #include "ui/main/keyboard_input.h"
+#include "ui/main/level_check_control.h"
 #include "ui/main/main_window.h"
 
 namespace drippo::ui {
@@ -29,6 +30,9 @@ bool MainWindow::perform(Action action, bool forward) {
     case Action::LoadForEditing: press(load_for_edit_button_); return true;
     case Action::Save: press(save_button_); return true;
     case Action::Options: press(options_button_); return true;
+    case Action::Hint: press(hint_button_); return true;
+    case Action::CheckLevel: press(check_button_); return true;
+    case Action::ShowSolution: level_check_->show_solution(); return true;
     default: return false;
   }
 }
