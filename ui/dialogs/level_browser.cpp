@@ -14,6 +14,7 @@
 #include "storage/cp1252.h"
 #include "storage/level_catalogue.h"
 #include "storage/level_procedures.h"
+#include "storage/hint_marks.h"
 #include "storage/score_file.h"
 #include "ui/dialogs/fitting_font.h"
 #include "ui/common/key_actions.h"
@@ -258,7 +259,11 @@ void LevelBrowser::on_selected() {
   if (file.empty()) return;
   const auto author = lire_entete(host_.folder, file);
   author_label_->setText(author.ok() ? QString::fromStdString(author.value()) : QString());
-  score_label_->setText(QString::fromStdString(lire_score(host_.folder, file)));
+  const std::string score = lire_score(host_.folder, file);
+  // A win that took hints reads apart from one without.
+  const bool hinted = score == "100" && HintMarks(host_.folder.sta()).marked(file);
+  score_label_->setText(QString::fromStdString(score) +
+                        (hinted ? QString::fromUtf8(host_.langue == 0 ? " (avec indices)" : " (with hints)") : QString()));
 }
 
 void LevelBrowser::on_load() {
@@ -280,6 +285,7 @@ void LevelBrowser::on_delete() {
     std::error_code ignored;
     if (const auto level = host_.folder.level_path(file)) std::filesystem::remove(*level, ignored);
     if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
+    HintMarks(host_.folder.sta()).record_win(file, false);  // the mark goes with the score
   }
   refresh_list();
 }
@@ -289,6 +295,7 @@ void LevelBrowser::on_reset_score() {
   if (!file.empty()) {
     std::error_code ignored;
     if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
+    HintMarks(host_.folder.sta()).record_win(file, false);  // the mark goes with the score
   }
   score_label_->setText("0");
 }
