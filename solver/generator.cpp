@@ -32,9 +32,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Most proofs take milliseconds; one that runs long is a board with many ways
-// to try, and the next candidate is likelier to finish than this one.
-constexpr double proof_seconds = 0.6;
+// Most proofs take a few hundred games; one that runs long is a board with
+// many ways to try, and the next candidate is likelier to finish than this
+// one. The bound is on games, not time, so that a seed gives the same level
+// on any machine (about half a second here).
+constexpr std::int64_t proof_games = 30000;
 
 // Pieces offered besides the solution's, to make the player think.
 constexpr std::int16_t decoy_kinds[] = {piece::plateforme,      piece::diagonale_droite, piece::diagonale_gauche,
@@ -147,9 +149,13 @@ std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed
     Limits limits;
     limits.max_pieces = static_cast<int>(candidate->solution.size()) - 1;
     limits.guided = false;
-    limits.seconds = std::min(proof_seconds, std::chrono::duration<double>(deadline - Clock::now()).count());
+    limits.max_games = proof_games;
+    // The time is only a last resort on a very slow machine: no level then
+    // rather than another one.
+    limits.seconds = std::chrono::duration<double>(deadline - Clock::now()).count();
     if (limits.seconds <= 0) break;
     const SolveResult proof = solve(problem_of(candidate->level), limits);
+    if (proof.verdict == Verdict::Unknown && proof.counters.explored < proof_games) break;
     if (proof.verdict != Verdict::NoSolution) continue;
     made.proof = proof.counters;
     made.seconds = std::chrono::duration<double>(Clock::now() - start).count();

@@ -94,6 +94,7 @@ class Solver {
  private:
   bool stopped() const {
     if (limits_.cancel != nullptr && limits_.cancel->load(std::memory_order_relaxed)) return true;
+    if (limits_.max_games > 0 && result_.counters.explored >= limits_.max_games) return true;
     return std::chrono::duration<double>(Clock::now() - begun_).count() >= limits_.seconds;
   }
 

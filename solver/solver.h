@@ -12,6 +12,9 @@ namespace drippo::solve {
 struct Limits {
   int max_pieces = 4;
   double seconds = 10.0;
+  // At most this many games run (0: no limit): a bound on the work that,
+  // unlike the time, gives the same answer on every machine.
+  std::int64_t max_games = 0;
   // Besides the rounds that try every set of n pieces, follow the sets that
   // bring the water nearest to a win: answers needing many pieces come far
   // sooner. Off, only the rounds run.
