@@ -34,6 +34,11 @@ std::optional<WriteFailure> HintMarks::record_win(const std::string& level_file_
   std::set<std::string> names = read();
   const bool changed = with_hints ? names.insert(level_file_name).second : names.erase(level_file_name) > 0;
   if (!changed) return std::nullopt;
+  if (names.empty()) {
+    std::error_code error;
+    std::filesystem::remove(path_, error);
+    return error ? std::optional(WriteFailure::WriteFailed) : std::nullopt;
+  }
   std::vector<std::uint8_t> bytes;
   for (const std::string& name : names) {
     bytes.insert(bytes.end(), name.begin(), name.end());

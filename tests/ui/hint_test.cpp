@@ -31,7 +31,7 @@ TEST_F(HintTest, AHintOnAShippedLevelIsAPieceOfAWinAndPlacesNothing) {
   Game& game = window_->game();
   const Board before = game.water().board();
   QTest::keyClick(&window_->board(), Qt::Key_H);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return hint_shown(*window_); }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hint_shown(*window_); }, 6000));
   EXPECT_EQ(game.water().board(), before);  // shown, not placed
   const BoardWidget::Hint hint = window_->board().hint();
   ASSERT_FALSE(hint.take_back);
@@ -55,7 +55,7 @@ TEST_F(HintTest, WhileTheWaterRunsTheGameWaitsForTheHintWhichPointsAtTheWrongPie
   click("bouton_indice");
   EXPECT_TRUE(window_->game().play().en_pause());
   const std::int32_t asked_at = window_->game().water().tick_counter();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return hint_shown(*window_); }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return hint_shown(*window_); }, 6000));
   EXPECT_EQ(window_->game().water().tick_counter(), asked_at);
   EXPECT_FALSE(window_->game().play().en_pause());
   EXPECT_EQ(window_->board().hint().cell, case_source + nb_colonnes);
