@@ -32,6 +32,7 @@ void PlaySession::start_water() {
 }
 
 void PlaySession::level_started(bool playing) {
+  ++level_started_count_;
   table_.en_pause = false;
   timer_rebour_enabled_ = playing;
   time_red_ = false;

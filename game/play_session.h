@@ -36,6 +36,7 @@ class PlaySession {
   void tous_reussis();
   Outcome last_outcome() const { return last_outcome_; }
   int games_ended() const { return fin_partie_count_; }  // runs of fin_partie so far
+  int levels_started() const { return level_started_count_; }  // levels put on the board so far
 
  private:
   Table& table_;
@@ -48,6 +49,7 @@ class PlaySession {
   bool time_red_ = false;
   Outcome last_outcome_ = Outcome::None;
   int fin_partie_count_ = 0;
+  int level_started_count_ = 0;
 };
 
 }  // namespace drippo

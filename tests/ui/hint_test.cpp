@@ -83,6 +83,21 @@ TEST_F(HintTest, AWinAfterAHintIsListedApartAndACleanWinTakesItOff) {
   run_countdown();
   ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().play().games_ended() == 2; }, 5000));
   EXPECT_FALSE(marks.marked("un.tab"));
+
+}
+
+TEST_F(HintTest, AHintInAGameStartedAgainDoesNotMarkTheNextWin) {
+  put_level("deux.tab", "time: 1\nwater: 20", glass_below);
+  play("deux.tab");
+  click("bouton_indice");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->hint().waiting(); }, 3000));
+  ASSERT_EQ(text_of("comment"), QString::fromUtf8("Rien à ajouter : l'eau fera le reste."));
+  play("deux.tab");
+  timer("timer_eau")->setInterval(1);
+  run_countdown();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().play().games_ended() == 1; }, 5000));
+  EXPECT_EQ(levels_->stored_score_text("deux.tab"), "100");
+  EXPECT_FALSE(HintMarks(folder_.sta()).marked("deux.tab"));
 }
 
 TEST_F(HintTest, TheCheckSaysWhetherTheLevelCanBeWonAndShowsHowThenPutsTheBoardBack) {

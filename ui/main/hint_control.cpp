@@ -12,6 +12,13 @@ HintControl::HintControl(Host host) : host_(std::move(host)), search_(this) {
   clear_timer_.setInterval(shown_ms);
   connect(&clear_timer_, &QTimer::timeout, this, &HintControl::clear_hint);
   games_seen_ = host_.game.play().games_ended();
+  levels_seen_ = host_.game.play().levels_started();
+}
+
+void HintControl::notice_new_game() {
+  if (host_.game.play().levels_started() == levels_seen_) return;
+  levels_seen_ = host_.game.play().levels_started();
+  hinted_ = false;
 }
 
 bool HintControl::available() const {
@@ -23,6 +30,7 @@ void HintControl::ask() {
   if (!available() || waiting()) return;
   Game& game = host_.game;
   clear_hint();
+  notice_new_game();
   if (!hinted_) {
     const std::string& name = game.table().nom_tableau();
     clean_win_before_ = host_.levels.stored_score_text(name) == "100" && !host_.marks.marked(name);
@@ -86,11 +94,13 @@ void HintControl::game_changed() {
   if (asked_ && !same_state(*asked_)) cancel();
   Game& game = host_.game;
   if (host_.board.hint().cell >= 0 && !available()) clear_hint();
-  if (game.play().games_ended() == games_seen_) return;
-  games_seen_ = game.play().games_ended();
-  const bool won = game.play().last_outcome() == Outcome::Win && game.water().score() == 100.0;
-  if (won && !(hinted_ && clean_win_before_)) host_.marks.record_win(game.table().nom_tableau(), hinted_);
-  hinted_ = false;
+  if (game.play().games_ended() != games_seen_) {
+    games_seen_ = game.play().games_ended();
+    const bool won = game.play().last_outcome() == Outcome::Win && game.water().score() == 100.0;
+    if (won && !(hinted_ && clean_win_before_)) host_.marks.record_win(game.table().nom_tableau(), hinted_);
+    hinted_ = false;
+  }
+  notice_new_game();
 }
 
 void HintControl::player_acted() { clear_hint(); }

@@ -54,6 +54,9 @@ class HintControl : public QObject {
   void clear_hint();
   void resume();
   bool same_state(const solve::LiveStart& asked) const;
+  // A level put on the board again, or another one: its game owes nothing
+  // to a hint given in the one before.
+  void notice_new_game();
 
   Host host_;
   BackgroundSearch search_;
@@ -63,6 +66,7 @@ class HintControl : public QObject {
   bool hinted_ = false;            // a hint was given in this game
   bool clean_win_before_ = false;  // the level already stood won without hints
   int games_seen_ = 0;
+  int levels_seen_ = 0;
 };
 
 }  // namespace drippo::ui
