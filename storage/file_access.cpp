@@ -37,7 +37,9 @@ bool write_new_file(const fs::path& path, std::span<const std::uint8_t> bytes) {
   // temporary's name, which would have us overwrite another file.
   std::FILE* f = std::fopen(path.c_str(), "wbx");
   if (!f) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  // An empty file is written by creating it: fwrite must not be given the
+  // null pointer of an empty span.
+  const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   const bool flushed = std::fflush(f) == 0;
   // Renamed over the old file before its bytes are on the disk, the new name
   // could point at an empty file after a power cut.

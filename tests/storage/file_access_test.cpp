@@ -78,5 +78,12 @@ TEST(ReplaceFile, AFullDiskOrOneThatCannotSyncKeepsThePreviousFileAndLeavesNoTem
   }
 }
 
+TEST(ReplaceFile, WithNothingLeavesAnEmptyFile) {
+  TempFolder dir;
+  put_file(dir / "config.dat", Bytes{1, 2, 3});
+  EXPECT_EQ(replace_file(dir / "config.dat", Bytes{}), std::nullopt);
+  EXPECT_TRUE(file_bytes(dir / "config.dat").empty());
+}
+
 }  // namespace
 }  // namespace drippo
