@@ -53,9 +53,9 @@ void BM_SolveShippedLevel(benchmark::State& state, const std::string& name) {
   limits.max_pieces = 10;
   solve_and_count(state, p, limits);
 }
-BENCHMARK_CAPTURE(BM_SolveShippedLevel, premiers_pas, std::string("Premiers pas"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SolveShippedLevel, le_moulin, std::string("Le moulin"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SolveShippedLevel, la_cascade, std::string("La cascade"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolveShippedLevel, premiers_pas, std::string("01 Premiers pas"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolveShippedLevel, le_moulin, std::string("08 Le moulin"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SolveShippedLevel, la_cascade, std::string("04 La cascade"))->Unit(benchmark::kMillisecond);
 
 // A glass n columns left of the falling water, diagonals and platforms to
 // bring it there, a few other pieces besides: n pieces win.

@@ -23,7 +23,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 tree_before=$(cd "$prefix" && find . | sort)
 mkdir -p "$work/home" "$work/mail" "$work/run"
 chmod 700 "$work/run"
-cp "$prefix/share/drippo/tab/Premiers pas.tab" "$work/mail/Zeste.tab"
+cp "$prefix/share/drippo/tab/01 Premiers pas.tab" "$work/mail/Zeste.tab"
 user="$work/home/.local/share/drippo"
 
 # A display of its own, whose number the server picks: two runs side by side
@@ -68,7 +68,7 @@ main=$(window_named '^Drippo$')
 # The sent level is copied beside the shipped ones, and the browser opens on it.
 wait_for "the level browser did not open on the sent level" has_dialog
 browser=$(dialog)
-for f in "tab/Zeste.tab" "tab/Premiers pas.tab" "tab/.shipped" "wav/water.wav" "mid/valse_des_bulles.mid"; do
+for f in "tab/Zeste.tab" "tab/01 Premiers pas.tab" "tab/.shipped" "wav/water.wav" "mid/valse_des_bulles.mid"; do
   [ -f "$user/$f" ] || fail "$f is not in the player's folder"
 done
 cmp -s "$user/tab/Zeste.tab" "$work/mail/Zeste.tab" || fail "the sent level was not copied as it is"
@@ -78,7 +78,7 @@ bw=$(width_of "$browser")
 xdotool mousemove --window "$browser" $(( 2000 * bw / 7305 )) $(( 1680 * bw / 7305 + 8 )) sleep 0.2 click 1
 sleep 0.3
 click "$browser" 7305 $((6360 + 427)) $((4080 + 367))
-wait_for "the shipped level did not load" has_window '^La cascade\.tab$'
+wait_for "the shipped level did not load" has_window '^01 Premiers pas\.tab$'
 sleep 1.5
 kill -0 "$pid" || fail "the game stopped while playing"
 

@@ -26,8 +26,8 @@ std::vector<int> pieces_of(const Game& game) {
 }
 
 TEST_F(HintTest, AHintOnAShippedLevelIsAPieceOfAWinAndPlacesNothing) {
-  fs::copy_file(fs::path(DRIPPO_ASSETS_PATH) / "tab" / "La cascade.tab", folder_.tab() / "La cascade.tab");
-  play("La cascade.tab");
+  fs::copy_file(fs::path(DRIPPO_ASSETS_PATH) / "tab" / "04 La cascade.tab", folder_.tab() / "04 La cascade.tab");
+  play("04 La cascade.tab");
   Game& game = window_->game();
   const Board before = game.water().board();
   QTest::keyClick(&window_->board(), Qt::Key_H);
@@ -124,9 +124,9 @@ TEST_F(HintTest, TheCheckSaysWhetherTheLevelCanBeWonAndShowsHowThenPutsTheBoardB
 }
 
 TEST_F(HintTest, ClosingTheWindowOrLoadingAnotherLevelStopsTheSearchAtOnce) {
-  fs::copy_file(fs::path(DRIPPO_ASSETS_PATH) / "tab" / "Le moulin.tab", folder_.tab() / "Le moulin.tab");
+  fs::copy_file(fs::path(DRIPPO_ASSETS_PATH) / "tab" / "08 Le moulin.tab", folder_.tab() / "08 Le moulin.tab");
   put_level("un.tab", "time: 50\nwater: 10", glass_below);
-  play("Le moulin.tab");
+  play("08 Le moulin.tab");
   click("bouton_indice");
   ASSERT_TRUE(window_->hint().waiting());
   ASSERT_TRUE(window_->load_level("un.tab"));
@@ -134,7 +134,7 @@ TEST_F(HintTest, ClosingTheWindowOrLoadingAnotherLevelStopsTheSearchAtOnce) {
   QTest::qWait(50);
   EXPECT_FALSE(hint_shown(*window_));
 
-  play("Le moulin.tab");
+  play("08 Le moulin.tab");
   click("bouton_indice");
   QElapsedTimer clock;
   clock.start();

@@ -52,8 +52,8 @@ std::vector<std::pair<int, int>> solution_of(const fs::path& level_text) {
 
 TEST_F(KeyboardTest, AShippedLevelIsWonWithKeysOnly) {
   const fs::path assets = DRIPPO_ASSETS_PATH;
-  fs::copy_file(assets / "tab" / "Premiers pas.tab", folder_.tab() / "Premiers pas.tab");
-  const auto placements = solution_of(assets / "levels" / "Premiers pas.txt");
+  fs::copy_file(assets / "tab" / "01 Premiers pas.tab", folder_.tab() / "01 Premiers pas.tab");
+  const auto placements = solution_of(assets / "levels" / "01 Premiers pas.txt");
   ASSERT_FALSE(placements.empty());
 
   // Ctrl+O opens the browser; Enter loads the level it offers first.
@@ -61,7 +61,7 @@ TEST_F(KeyboardTest, AShippedLevelIsWonWithKeysOnly) {
     if (QWidget* browser = QApplication::activeModalWidget()) QTest::keyClick(browser->focusWidget(), Qt::Key_Return);
   });
   press(Qt::Key_O, Qt::ControlModifier);
-  ASSERT_EQ(window_->windowTitle(), "Premiers pas.tab");
+  ASSERT_EQ(window_->windowTitle(), "01 Premiers pas.tab");
   // A desktop gives the window back when the dialog closes; offscreen, the test does.
   window_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));

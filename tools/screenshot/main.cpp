@@ -60,11 +60,9 @@ int main(int argc, char** argv) {
 
   drippo::Game& game = window.game();
   game.set_mode_jeu(drippo::ModeJeu::Jouer);
-  if (!window.load_level("Premiers pas.tab")) return 1;
-  for (int cell : {79, 97}) {
-    game.placing().palette_mouse_down(drippo::piece::diagonale_gauche);
-    game.placing().drop_on_cell(cell);
-  }
+  if (!window.load_level("01 Premiers pas.tab")) return 1;
+  game.placing().palette_mouse_down(drippo::piece::diagonale_droite);
+  game.placing().drop_on_cell(44);
   game.placing().palette_mouse_down(drippo::piece::brique);
   game.play().start_water();
   for (int tick = 0; tick < 24; ++tick) game.timer_eau_Timer();
