@@ -12,6 +12,7 @@
 #include <QPushButton>
 
 #include "storage/cp1252.h"
+#include "storage/file_access.h"
 #include "storage/level_catalogue.h"
 #include "storage/level_procedures.h"
 #include "storage/hint_marks.h"
@@ -39,6 +40,16 @@ QString pick(std::int16_t langue, const Caption& c) {
 
 // The lists' bytes are the file's own: the name a player's system gave it.
 constexpr int file_bytes_role = Qt::UserRole;
+
+// Whether the level stands at 100, as the congratulation counts it. Read
+// without lire_score, which would leave an empty score file for every level
+// listed.
+bool won_in_full(const ProgramFolder& folder, const std::string& file_name) {
+  const auto path = score_path(folder, file_name);
+  if (!path) return false;
+  const auto bytes = read_file_part(*path, 0, slot_size);
+  return bytes.ok() && score_text(stored_score(bytes.value())) == "100";
+}
 
 // Where the blue of the right-hand panel ends, inside its frame.
 constexpr int panel_inside_right = 7080;
@@ -154,6 +165,7 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   QFont list_font = font();
   list_font.setPixelSize(font_px);
   level_list_->setFont(list_font);
+  level_list_->setIconSize(QSize(font_px, font_px));
   at(level_list_, {1440, 1680, 2655, 3150});
 
   auto button = [&](const char* name, TwipRect r, const QString& text) {
@@ -217,8 +229,11 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   describe_for_everyone(close_button, Action::BrowserClose, langue);
 
   refresh_list();
-  // The first level is ready to load at once.
-  if (level_list_->count() > 0) level_list_->setCurrentRow(0);
+  // The player goes on where he left off: the first level not yet won is
+  // ready to load at once (the first of all once every one is won).
+  int next_row = 0;
+  while (next_row < level_list_->count() && level_list_->item(next_row)->data(won_role).toBool()) ++next_row;
+  if (level_list_->count() > 0) level_list_->setCurrentRow(next_row < level_list_->count() ? next_row : 0);
   level_list_->setFocus();
 }
 
@@ -241,6 +256,7 @@ void LevelBrowser::refresh_list() {
   for (const std::string& name : list_level_files(host_.folder.tab())) {
     auto* item = new QListWidgetItem(shown_file_name(name), level_list_);
     item->setData(file_bytes_role, QByteArray::fromStdString(name));
+    show_progress(*item, won_in_full(host_.folder, name));
   }
   level_list_->setCurrentRow(-1);
 }
@@ -298,6 +314,23 @@ void LevelBrowser::on_reset_score() {
     HintMarks(host_.folder.sta()).record_win(file, false);  // the mark goes with the score
   }
   score_label_->setText("0");
+  if (QListWidgetItem* item = level_list_->currentItem(); item != nullptr && !file.empty()) show_progress(*item, false);
+}
+
+void LevelBrowser::show_progress(QListWidgetItem& item, bool won) {
+  item.setData(won_role, won);
+  // Every name keeps the mark's room, so that the names stand in one column.
+  const QSize size = level_list_->iconSize();
+  QPixmap mark(size * devicePixelRatio());
+  mark.setDevicePixelRatio(devicePixelRatio());
+  mark.fill(Qt::transparent);
+  if (won) {
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    host_.art.paint(p, QRectF(QPointF(0, 0), QSizeF(size)), Art::CheckMark);
+  }
+  item.setIcon(QIcon(mark));
+  item.setToolTip(won ? pick(host_.langue, {"Réussi à 100 %", "Won at 100 %"}) : QString());
 }
 
 void LevelBrowser::on_new_puzzle() {

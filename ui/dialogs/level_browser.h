@@ -13,6 +13,7 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace drippo::ui {
@@ -55,6 +56,9 @@ class LevelBrowser : public QDialog {
   void on_delete();
   void on_reset_score();
   void on_new_puzzle();
+  // The check beside a level won at 100, room left blank beside the others.
+  void show_progress(QListWidgetItem& item, bool won);
+  static constexpr int won_role = Qt::UserRole + 1;
 
   Host host_;
   QLabel* heading_label_ = nullptr;
