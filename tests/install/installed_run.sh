@@ -73,9 +73,12 @@ for f in "tab/Zeste.tab" "tab/01 Premiers pas.tab" "tab/.shipped" "wav/water.wav
 done
 cmp -s "$user/tab/Zeste.tab" "$work/mail/Zeste.tab" || fail "the sent level was not copied as it is"
 
-# The first level of the list, a shipped one, played.
+# The first level of the list, a shipped one, played. The list is scrolled to
+# the sent level, at its end: Home goes back to the first.
 bw=$(width_of "$browser")
 xdotool mousemove --window "$browser" $(( 2000 * bw / 7305 )) $(( 1680 * bw / 7305 + 8 )) sleep 0.2 click 1
+sleep 0.3
+xdotool key Home
 sleep 0.3
 click "$browser" 7305 $((6360 + 427)) $((4080 + 367))
 wait_for "the shipped level did not load" has_window '^01 Premiers pas\.tab$'
