@@ -2,8 +2,9 @@
 # music in mid/, and an empty sta/ for the scores.
 #
 # A shipped file is copied when it is missing, or when the copy there is still
-# the one we laid last time (its hash is in .shipped); a file the player made
-# or changed is never deleted nor overwritten.
+# the one we laid last time (its hash is in .shipped); a file laid last time
+# and no longer shipped goes. A file the player made or changed is never
+# deleted nor overwritten.
 #
 # cmake -DSOURCE=<assets folder> -DDEST=<program folder> -P lay_program_folder.cmake
 
@@ -40,6 +41,24 @@ foreach(kind tab wav mid)
       list(APPEND new_manifest "${source_hash}  ${name}")
     endif()
   endforeach()
+  if(shipped)
+    foreach(line IN LISTS laid)
+      string(LENGTH "${line}" length)
+      if(length LESS_EQUAL 66)
+        continue()
+      endif()
+      string(SUBSTRING "${line}" 0 64 laid_hash)
+      string(SUBSTRING "${line}" 66 -1 name)
+      list(FIND shipped "${name}" still_shipped)
+      set(target "${DEST}/${kind}/${name}")
+      if(still_shipped EQUAL -1 AND EXISTS "${target}" AND NOT IS_SYMLINK "${target}" AND NOT IS_DIRECTORY "${target}")
+        file(SHA256 "${target}" target_hash)
+        if(target_hash STREQUAL laid_hash)
+          file(REMOVE "${target}")
+        endif()
+      endif()
+    endforeach()
+  endif()
   list(JOIN new_manifest "\n" text)
   file(WRITE "${manifest}" "${text}\n")
 endforeach()

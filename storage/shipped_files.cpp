@@ -62,7 +62,8 @@ bool lay_folder(const fs::path& from, const fs::path& to) {
   const std::set<std::string> laid = read_manifest(manifest);
   std::string new_manifest;
   bool all_written = true;
-  for (const std::string& name : shipped_names(from)) {
+  const std::vector<std::string> shipped = shipped_names(from);
+  for (const std::string& name : shipped) {
     const auto source = read_whole_file(from / name, max_shipped_size);
     if (!source) continue;
     const std::string source_hash = sha256_hex(*source);
@@ -85,6 +86,18 @@ bool lay_folder(const fs::path& from, const fs::path& to) {
       target_hash = source_hash;
     }
     if (target_hash == source_hash) new_manifest += source_hash + "  " + name + "\n";
+  }
+  // A file we laid that no longer ships goes, unless the player changed it.
+  // Nothing goes when the shipped folder could not be read at all.
+  for (const std::string& line : laid) {
+    constexpr std::size_t hash_length = 64;
+    if (shipped.empty() || line.size() <= hash_length + 2) break;
+    const std::string name = line.substr(hash_length + 2);
+    if (!is_plain_file_name(name) || std::binary_search(shipped.begin(), shipped.end(), name)) continue;
+    const fs::path target = to / name;
+    if (fs::symlink_status(target, ec).type() != fs::file_type::regular) continue;
+    const auto bytes = read_whole_file(target, max_shipped_size);
+    if (bytes && sha256_hex(*bytes) == line.substr(0, hash_length)) fs::remove(target, ec);
   }
   const auto old_manifest = read_whole_file(manifest, max_manifest_size);
   if (!old_manifest || *old_manifest != as_bytes(new_manifest)) {

@@ -17,8 +17,9 @@ struct ShippedFilesError {
 // into the same folders of `dest`, making them when missing. A shipped file is
 // copied when it is missing there, or when the copy there is still the one
 // laid last time (its hash is in the folder's .shipped, "sha256  name" lines,
-// as the build lays its own folder): a file the player made or changed is
-// never deleted nor overwritten. Reports the first folder it could not fill.
+// as the build lays its own folder); a file laid last time and no longer
+// shipped goes. A file the player made or changed is never deleted nor
+// overwritten. Reports the first folder it could not fill.
 std::optional<ShippedFilesError> lay_shipped_files(const std::filesystem::path& source,
                                                    const std::filesystem::path& dest);
 

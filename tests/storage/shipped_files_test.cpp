@@ -83,10 +83,16 @@ TEST_F(LayShippedFiles, ANewVersionReachesThePlayerWithoutTouchingWhatHeMadeOrCh
   EXPECT_TRUE(fs::is_symlink(dest / "tab/linked.tab"));
   EXPECT_EQ(file_bytes(temp / "elsewhere"), text("not the game's"));
 
-  // His change is his for good: a third version still leaves it.
+  // His change is his for good: a third version still leaves it. A level
+  // we no longer ship goes when he left it as we laid it, stays when he
+  // changed it.
   ship("tab/changed.tab", "v3 changed");
+  fs::remove(source / "tab/kept.tab");
+  fs::remove(source / "tab/changed.tab");
   ASSERT_EQ(lay_shipped_files(source, dest), std::nullopt);
+  EXPECT_FALSE(fs::exists(dest / "tab/kept.tab"));
   EXPECT_EQ(laid("tab/changed.tab"), "mine now");
+  EXPECT_EQ(laid("tab/new.tab"), "v2 new");
 }
 
 TEST_F(LayShippedFiles, ReportsAFolderItCannotMake) {
