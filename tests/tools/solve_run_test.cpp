@@ -30,13 +30,15 @@ class SolveRun : public testing::ProgramTest {
 
   // Solves the level and plays the answer with drippo-sim, with the same
   // fixed pieces and difficulty given first.
-  void expect_answer_wins(const fs::path& level, const std::string& options = "") {
-    const testing::ProgramOutput s = solve(quoted(level) + " --json" + options);
+  // `options` reach both tools, `search` only the solver.
+  void expect_answer_wins(const fs::path& level, const std::string& options = "", const std::string& search = "") {
+    const testing::ProgramOutput s = solve(quoted(level) + " --json" + options + search);
     ASSERT_EQ(s.status, 0) << s.errors;
     ASSERT_EQ(s.lines.size(), 1u);
     ASSERT_EQ(s.last().rfind(R"({"result": "solved", "placements": [)", 0), 0u) << level << ": " << s.last();
     const testing::ProgramOutput played = run_program(DRIPPO_SIM_PATH, quoted(level) + options + places_of(s.last()));
     EXPECT_EQ(played.errors, "") << level;
+    ASSERT_FALSE(played.lines.empty()) << level;
     EXPECT_EQ(played.last().rfind(R"({"result": "win", "score": 100,)", 0), 0u) << level << ": " << played.last();
   }
 };
@@ -46,7 +48,7 @@ TEST_F(SolveRun, EveryShippedLevelIsSolvedAndItsAnswerWinsInDrippoSim) {
   for (const auto& entry : fs::directory_iterator(fs::path(DRIPPO_ASSETS_PATH) / "tab")) {
     ++levels;
     // The hardest levels take seconds to prove, many more under the sanitizers.
-    expect_answer_wins(entry.path(), " --time-limit 300");
+    expect_answer_wins(entry.path(), "", " --time-limit 300");
   }
   EXPECT_GE(levels, 3);
 }
