@@ -31,11 +31,7 @@ namespace drippo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::entries;
-using testing_support::file_bytes;
-using testing_support::put_file;
-using testing_support::TempFolder;
-using Bytes = std::vector<std::uint8_t>;
+using namespace testing_support;
 
 // A disk with room for `bytes` more per file: writing past it fails with
 // EFBIG, as it would with ENOSPC on a full disk.

@@ -15,11 +15,7 @@ namespace drippo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::entries;
-using testing_support::file_bytes;
-using testing_support::put_file;
-using testing_support::TempFolder;
-using Bytes = std::vector<std::uint8_t>;
+using namespace testing_support;
 
 // Something in every field a file can carry.
 LevelData busy_level() {

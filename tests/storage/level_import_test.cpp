@@ -13,11 +13,7 @@ namespace drippo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::entries;
-using testing_support::file_bytes;
-using testing_support::put_file;
-using testing_support::TempProgramFolder;
-using Bytes = std::vector<std::uint8_t>;
+using namespace testing_support;
 
 LevelData level_by(const std::string& author) {
   LevelData level;

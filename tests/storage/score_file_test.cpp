@@ -15,11 +15,7 @@ namespace drippo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::entries;
-using testing_support::file_bytes;
-using testing_support::put_file;
-using testing_support::TempFolder;
-using Bytes = std::vector<std::uint8_t>;
+using namespace testing_support;
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double inf = std::numeric_limits<double>::infinity();

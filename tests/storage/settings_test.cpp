@@ -14,11 +14,7 @@ namespace drippo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing_support::entries;
-using testing_support::file_bytes;
-using testing_support::put_file;
-using testing_support::TempFolder;
-using Bytes = std::vector<std::uint8_t>;
+using namespace testing_support;
 
 Settings make(std::int16_t bruitages, std::int16_t difficulte, std::int16_t langue, std::int16_t musique) {
   return {bruitages, difficulte, langue, musique};

@@ -14,6 +14,8 @@
 
 namespace drippo::testing_support {
 
+using Bytes = std::vector<std::uint8_t>;
+
 // A fresh folder per test, removed afterwards.
 class TempFolder {
  public:

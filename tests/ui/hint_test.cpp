@@ -10,8 +10,22 @@
 namespace drippo::ui::testing {
 namespace {
 
-using HintTest = WindowTest;
 namespace fs = std::filesystem;
+
+class HintTest : public WindowTest {
+ protected:
+  // Asks for a hint on the glass under the source: nothing is to be added.
+  void ask_needless_hint() {
+    click("bouton_indice");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->hint().waiting(); }, 3000));
+    ASSERT_EQ(text_of("comment"), QString::fromUtf8("Rien à ajouter : l'eau fera le reste."));
+  }
+  void run_water_until_game(int ended) {
+    timer("timer_eau")->setInterval(1);
+    run_countdown();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().play().games_ended() == ended; }, 5000));
+  }
+};
 
 // The glass two rows under the source: the water alone fills it, unless a
 // brick stands in its way.
@@ -69,33 +83,23 @@ TEST_F(HintTest, WhileTheWaterRunsTheGameWaitsForTheHintWhichPointsAtTheWrongPie
 TEST_F(HintTest, AWinAfterAHintIsListedApartAndACleanWinTakesItOff) {
   put_level("un.tab", "time: 1\nwater: 20", glass_below);
   play("un.tab");
-  click("bouton_indice");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->hint().waiting(); }, 3000));
-  EXPECT_EQ(text_of("comment"), QString::fromUtf8("Rien à ajouter : l'eau fera le reste."));
+  ASSERT_NO_FATAL_FAILURE(ask_needless_hint());
   const HintMarks marks(folder_.sta());
-  timer("timer_eau")->setInterval(1);
-  run_countdown();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().play().games_ended() == 1; }, 5000));
+  ASSERT_NO_FATAL_FAILURE(run_water_until_game(1));
   EXPECT_TRUE(marks.marked("un.tab"));
   EXPECT_EQ(levels_->stored_score_text("un.tab"), "100");  // the score is the water's
 
   play("un.tab");
-  run_countdown();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().play().games_ended() == 2; }, 5000));
+  ASSERT_NO_FATAL_FAILURE(run_water_until_game(2));
   EXPECT_FALSE(marks.marked("un.tab"));
-
 }
 
 TEST_F(HintTest, AHintInAGameStartedAgainDoesNotMarkTheNextWin) {
   put_level("deux.tab", "time: 1\nwater: 20", glass_below);
   play("deux.tab");
-  click("bouton_indice");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->hint().waiting(); }, 3000));
-  ASSERT_EQ(text_of("comment"), QString::fromUtf8("Rien à ajouter : l'eau fera le reste."));
+  ASSERT_NO_FATAL_FAILURE(ask_needless_hint());
   play("deux.tab");
-  timer("timer_eau")->setInterval(1);
-  run_countdown();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window_->game().play().games_ended() == 1; }, 5000));
+  ASSERT_NO_FATAL_FAILURE(run_water_until_game(1));
   EXPECT_EQ(levels_->stored_score_text("deux.tab"), "100");
   EXPECT_FALSE(HintMarks(folder_.sta()).marked("deux.tab"));
 }

@@ -49,6 +49,16 @@ bool take_level_path(const std::string& arg, std::optional<std::string>& level_p
   return true;
 }
 
+bool require_level_path(const std::optional<std::string>& level, std::string& level_path, std::string_view usage,
+                        std::string& error) {
+  if (!level) {
+    error = "no level file given (" + std::string(usage) + ")";
+    return false;
+  }
+  level_path = *level;
+  return true;
+}
+
 const char* refusal_text(std::optional<PlacingRefusal> why) {
   if (!why) return "the piece cannot be placed there";
   switch (*why) {
@@ -129,11 +139,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       return std::nullopt;
     }
   }
-  if (!level) {
-    error = "no level file given (drippo-sim LEVEL.tab [options])";
-    return std::nullopt;
-  }
-  o.level_path = *level;
+  if (!require_level_path(level, o.level_path, "drippo-sim LEVEL.tab [options]", error)) return std::nullopt;
   return o;
 }
 

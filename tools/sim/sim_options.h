@@ -65,6 +65,9 @@ std::optional<int> parse_lang(std::string_view text, std::string& error);
 // An argument that is no option the tool knows: the level file, given once.
 // Anything else starting with '-' is an unknown option.
 bool take_level_path(const std::string& arg, std::optional<std::string>& level_path, std::string& error);
+// At the end: the level file taken, or an error showing the usage line.
+bool require_level_path(const std::optional<std::string>& level, std::string& level_path, std::string_view usage,
+                        std::string& error);
 
 // Why the window would not place a piece, for one line of standard error.
 const char* refusal_text(std::optional<PlacingRefusal> why);

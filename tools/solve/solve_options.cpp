@@ -77,11 +77,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
     error = "--out goes with --generate";
     return std::nullopt;
   }
-  if (!level) {
-    error = "no level file given (drippo-solve LEVEL.tab [options])";
-    return std::nullopt;
-  }
-  o.level_path = *level;
+  if (!sim::require_level_path(level, o.level_path, "drippo-solve LEVEL.tab [options]", error)) return std::nullopt;
   return o;
 }
 
