@@ -53,6 +53,24 @@ std::vector<std::string> shipped_names(const fs::path& folder) {
   return names;
 }
 
+// A file we laid that no longer ships goes, unless the player changed it.
+// Nothing goes when the shipped folder could not be read at all.
+void remove_no_longer_shipped(const fs::path& to, const std::set<std::string>& laid,
+                              const std::vector<std::string>& shipped) {
+  if (shipped.empty()) return;
+  constexpr std::size_t hash_length = 64;
+  std::error_code ec;
+  for (const std::string& line : laid) {
+    if (line.size() <= hash_length + 2) continue;  // damaged: it names nothing of ours
+    const std::string name = line.substr(hash_length + 2);
+    if (!is_plain_file_name(name) || std::binary_search(shipped.begin(), shipped.end(), name)) continue;
+    const fs::path target = to / name;
+    if (fs::symlink_status(target, ec).type() != fs::file_type::regular) continue;
+    const auto bytes = read_whole_file(target, max_shipped_size);
+    if (bytes && sha256_hex(*bytes) == line.substr(0, hash_length)) fs::remove(target, ec);
+  }
+}
+
 // Lays one kind of file; false when something could not be written.
 bool lay_folder(const fs::path& from, const fs::path& to) {
   std::error_code ec;
@@ -87,18 +105,7 @@ bool lay_folder(const fs::path& from, const fs::path& to) {
     }
     if (target_hash == source_hash) new_manifest += source_hash + "  " + name + "\n";
   }
-  // A file we laid that no longer ships goes, unless the player changed it.
-  // Nothing goes when the shipped folder could not be read at all.
-  for (const std::string& line : laid) {
-    constexpr std::size_t hash_length = 64;
-    if (shipped.empty() || line.size() <= hash_length + 2) break;
-    const std::string name = line.substr(hash_length + 2);
-    if (!is_plain_file_name(name) || std::binary_search(shipped.begin(), shipped.end(), name)) continue;
-    const fs::path target = to / name;
-    if (fs::symlink_status(target, ec).type() != fs::file_type::regular) continue;
-    const auto bytes = read_whole_file(target, max_shipped_size);
-    if (bytes && sha256_hex(*bytes) == line.substr(0, hash_length)) fs::remove(target, ec);
-  }
+  remove_no_longer_shipped(to, laid, shipped);
   const auto old_manifest = read_whole_file(manifest, max_manifest_size);
   if (!old_manifest || *old_manifest != as_bytes(new_manifest)) {
     if (replace_file(manifest, as_bytes(new_manifest))) all_written = false;
