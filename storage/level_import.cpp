@@ -36,7 +36,8 @@ std::string ImportRefusal::message(std::int16_t langue) const {
     case Why::NotALevelFile:
       return fr ? "« " + file_name + " » n'est pas un tableau : son nom ne finit pas par .tab."
                 : "\"" + file_name + "\" is not a level: its name does not end in .tab.";
-    case Why::BadName: return level_name_message(name_problem, file_name.substr(0, file_name.size() - 4), langue);
+    case Why::BadName:
+      return level_name_message(name_problem, file_name.substr(0, file_name.size() - extension.size()), langue);
     case Why::TooLarge:
       return fr ? "« " + file_name + " » n'est pas un tableau : le fichier est trop gros."
                 : "\"" + file_name + "\" is not a level: the file is too large.";
