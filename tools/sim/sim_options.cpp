@@ -3,24 +3,33 @@
 #include <charconv>
 #include <cstdio>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "game/board_geometry.h"
 #include "game/pieces.h"
 
 namespace drippo::sim {
+namespace {
+
+// "A:B" into two whole numbers.
 bool parse_pair(std::string_view text, int& a, int& b) {
   const auto colon = text.find(':');
   if (colon == std::string_view::npos) return false;
   return parse_whole(text.substr(0, colon), a) && parse_whole(text.substr(colon + 1), b);
 }
 
+const std::string cells_text = "CELL 0 to " + std::to_string(derniere_case);
+
+}  // namespace
+
 std::string quoted(std::string_view text) { return "\"" + escape_controls(text) + "\""; }
 
 std::optional<Placement> parse_placement(std::string_view text, std::string& error) {
   Placement p;
   if (parse_pair(text, p.cell, p.piece) && is_cell(p.cell) && p.piece >= 1 && p.piece <= nb_types) return p;
-  error = "--place wants CELL:PIECE with CELL 0 to 227 and PIECE 1 to 20, not " + quoted(text);
+  error = "--place wants CELL:PIECE with " + cells_text + " and PIECE 1 to " + std::to_string(nb_types) + ", not " +
+          quoted(text);
   return std::nullopt;
 }
 
@@ -112,7 +121,8 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
       int tick = 0, cell = 0;
       if (!value(v)) return std::nullopt;
       if (!parse_pair(v, tick, cell) || tick < 1 || !is_cell(cell)) {
-        error = "--drop wants TICK:CELL with TICK 1 to 2147483647 and CELL 0 to 227, not " + quoted(v);
+        error = "--drop wants TICK:CELL with TICK 1 to " + std::to_string(std::numeric_limits<int>::max()) + " and " +
+                cells_text + ", not " + quoted(v);
         return std::nullopt;
       }
       o.drops.push_back({tick, cell});

@@ -54,9 +54,6 @@ bool parse_whole(std::string_view text, Number& out) {
   return ec == std::errc() && ptr == end && !text.empty();
 }
 
-// "A:B" into two whole numbers.
-bool parse_pair(std::string_view text, int& a, int& b);
-
 // --place CELL:PIECE, --difficulty 100|200, --lang 0|1.
 std::optional<Placement> parse_placement(std::string_view text, std::string& error);
 std::optional<int> parse_difficulty(std::string_view text, std::string& error);

@@ -51,7 +51,7 @@ std::optional<Options> parse_options(const std::vector<std::string>& args, std::
         o.out_path = *v;
       } else if (a == "--max-pieces") {
         if (!sim::parse_whole(*v, o.max_pieces) || o.max_pieces < 0 || o.max_pieces > nb_cases) {
-          error = "--max-pieces wants a whole number from 0 to 228, not " + quoted(*v);
+          error = "--max-pieces wants a whole number from 0 to " + std::to_string(nb_cases) + ", not " + quoted(*v);
           return std::nullopt;
         }
       } else if (!sim::parse_whole(*v, o.seconds) || !std::isfinite(o.seconds) || o.seconds <= 0) {
