@@ -8,30 +8,23 @@ namespace {
 
 using namespace flow;
 
-constexpr int down_bit[3] = {b_down, d_down, g_down};
-constexpr int right_bit[3] = {b_right, d_right, g_right};
-constexpr int left_bit[3] = {b_left, d_left, g_left};
-constexpr int special_bit[3] = {b_special, d_special, g_special};
-
 FlowMask step_bits(const DropStep& s, int i, int direction) {
   // The lost-drop cell sits right after the last one: not a neighbour.
   if (s.cell == lost_drop_cell) return 0;
-  if (s.cell == i + nb_colonnes) return static_cast<FlowMask>(down_bit[direction]);
-  if (s.cell == i + 1) return static_cast<FlowMask>(right_bit[direction]);
-  if (s.cell == i - 1) return static_cast<FlowMask>(left_bit[direction]);
+  if (s.cell == i + nb_colonnes) return down[direction];
+  if (s.cell == i + 1) return right[direction];
+  if (s.cell == i - 1) return left[direction];
   return 0;  // lost
 }
 
 constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-}  // namespace
 
 FlowMask flow_mask(const CellRules& rules, int i) {
   FlowMask m = 0;
   for (int d = 0; d < 3; ++d) {
     const DirectionRule& r = rules.by_direction[at(d)];
     switch (r.kind) {
-      case RuleKind::special: m |= static_cast<FlowMask>(special_bit[d]); break;
+      case RuleKind::special: break;
       case RuleKind::by_heading:
         // Only a falling drop meets a platform's heading.
         m |= b_heading;
@@ -43,6 +36,8 @@ FlowMask flow_mask(const CellRules& rules, int i) {
   }
   return m;
 }
+
+}  // namespace
 
 FlowMask cell_flow_mask(int i, int p) {
   struct MaskBook {

@@ -10,8 +10,9 @@
 namespace drippo {
 
 // Each cell's rules summed up in a mask of bits: where a drop of each
-// direction goes (down, right, left), and whether its rule is code. The tick's
-// moves on sets of cells are built from these masks.
+// direction goes (down, right, left) when its rule is a plain move or a
+// platform's heading. The tick's moves on sets of cells are built from these
+// masks; the pieces whose rules are code are told by their rules.
 using FlowMask = std::uint16_t;
 
 namespace flow {
@@ -29,9 +30,6 @@ enum : FlowMask {
   b_heading = 1 << 9,        // a flat platform: left or right by the cell's heading
   b_heading_left = 1 << 10,  // ... and the side it may leave by
   b_heading_right = 1 << 11,
-  b_special = 1 << 12,
-  d_special = 1 << 13,
-  g_special = 1 << 14,
 };
 
 // The move bits by WaterField.
@@ -39,8 +37,6 @@ inline constexpr FlowMask down[3] = {b_down, d_down, g_down};
 inline constexpr FlowMask right[3] = {b_right, d_right, g_right};
 inline constexpr FlowMask left[3] = {b_left, d_left, g_left};
 }  // namespace flow
-
-FlowMask flow_mask(const CellRules& rules, int i);
 
 // The mask of piece p in cell i, computed once for every cell and piece.
 FlowMask cell_flow_mask(int i, int p);
