@@ -47,7 +47,6 @@ class HeldDrops {
   void clear();
   std::vector<Retenue> to_vector() const;
 
-
  private:
   static constexpr std::size_t kept_capacity = 16;
   // The tick counter's value when a drop falls out: its release tick, wrapped

@@ -40,23 +40,6 @@ void Simulation::pieces_changed() {
   pieces_stamp_ = stamps.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
-void Simulation::set_cell(int i, const Cellule& c) {
-  store_cell(i, c);
-  pieces_changed();
-}
-
-void Simulation::store_cell(int i, const Cellule& c) {
-  board_.set(i, c);
-  if (c.compteur > power_floor) powered_.add(i);
-  else powered_.remove(i);
-  const std::int16_t eau[3] = {c.eau_b, c.eau_d, c.eau_g};  // by WaterField
-  for (std::size_t f = 0; f < 3; ++f) {
-    if (eau[f] > 0) wet_[f].add(i);
-    else wet_[f].remove(i);
-    odd_water_ = odd_water_ || eau[f] < 0 || eau[f] > 1;
-  }
-}
-
 void Simulation::pour(int i, WaterField direction) {
   if (!is_cell(i)) return;
   board_.eau[at(direction * board_slots + i)] = 1;

@@ -45,7 +45,6 @@ class Simulation {
   const BoardArrays& arrays() const { return board_; }
   Board board() const;
   void set_board(const Board& board);
-  void set_cell(int i, const Cellule& c);
   // A cell whose fields can be assigned one by one.
   CellRef cell_ref(int i) {
     wet_known_ = false;
@@ -116,7 +115,6 @@ class Simulation {
   // tick knows the rules it worked out for them last time (0: not known).
   std::uint64_t pieces_stamp_ = 0;
   void pieces_changed();
-  void store_cell(int i, const Cellule& c);  // set_cell without naming the pieces anew
   void find_wet_cells();  // the wet cells and odd counts, from the whole board
   HeldDrops held_;
   double water_left_ = 0.0;
