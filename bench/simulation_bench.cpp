@@ -22,7 +22,7 @@ Simulation editing_simulation(const Board& board) {
 // drop goes through the rule table, the reference the tests hold them to.
 void tick_from(benchmark::State& state, const Board& board) {
   Simulation start = editing_simulation(board);
-  start.set_plain_flow(state.range(0) != 0);
+  start.set_moves_by_sets(state.range(0) != 0);
   TickReport report;
   for (auto _ : state) {
     Simulation sim = start;  // every cell wet again, as at the start

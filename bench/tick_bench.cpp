@@ -25,7 +25,7 @@ struct Headless {
 void tick_from(benchmark::State& state, const Board& board) {
   Headless headless;
   Game& game = headless.game;
-  game.water().set_plain_flow(state.range(0) != 0);
+  game.water().set_moves_by_sets(state.range(0) != 0);
   game.set_mode_jeu(ModeJeu::Charger);
   game.nouveau_tableau();  // the editor: water timer on, source shut
   for (auto _ : state) {
@@ -58,7 +58,7 @@ BENCHMARK(BM_ResetFullWetBoard);
 void BM_TickDryBoard(benchmark::State& state) {
   Headless headless;
   Game& game = headless.game;
-  game.water().set_plain_flow(state.range(0) != 0);
+  game.water().set_moves_by_sets(state.range(0) != 0);
   game.set_mode_jeu(ModeJeu::Charger);
   game.nouveau_tableau();
   game.water().set_board(dry(mixed_wet_board()));
@@ -73,7 +73,7 @@ BENCHMARK(BM_TickDryBoard)->Arg(1)->Arg(0);
 void BM_TypicalLevelGame(benchmark::State& state) {
   Headless headless;
   Game& game = headless.game;
-  game.water().set_plain_flow(state.range(0) != 0);
+  game.water().set_moves_by_sets(state.range(0) != 0);
   game.settings().bruitages = false;
   game.set_mode_jeu(ModeJeu::Jouer);
   const LevelData level = typical_level();

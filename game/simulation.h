@@ -90,7 +90,7 @@ class Simulation {
   // Moves on sets of cells (on by default); off, every drop goes through the
   // rule table one by one, as on a board holding counts other than 0 and 1.
   // Same result.
-  void set_plain_flow(bool on) { plain_flow_ = on; }
+  void set_moves_by_sets(bool on) { moves_by_sets_ = on; }
 
   // One step of the water. When `pictures` is given, it receives the picture
   // each cell shows during this step.
@@ -125,7 +125,7 @@ class Simulation {
   bool timed_ = false;
   bool running_ = false;
   bool dry_ = false;
-  bool plain_flow_ = true;
+  bool moves_by_sets_ = true;
   bool cat_hit_ = false;  // the blast of the bomb going off reached the cat
 };
 

@@ -98,7 +98,7 @@ std::array<std::int16_t, 3 * board_slots>& arrivals_scratch() {
 Simulation::Step::Step(Simulation& sim, TickReport& report)
     : sim_(sim), board_(sim.board_), report_(report), arrivals_(arrivals_scratch()) {
   if (!sim_.wet_known_) sim_.find_wet_cells();
-  by_sets_ = sim_.plain_flow_ && !sim_.odd_water_;
+  by_sets_ = sim_.moves_by_sets_ && !sim_.odd_water_;
 }
 
 void Simulation::find_wet_cells() {

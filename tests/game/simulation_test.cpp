@@ -78,7 +78,7 @@ void expect_same_events(const TickReport& a, const TickReport& b, const std::str
 void expect_same_both_ways(const Simulation& start, int ticks, const std::string& what) {
   Simulation fast = start;
   Simulation table = start;
-  table.set_plain_flow(false);
+  table.set_moves_by_sets(false);
   TickReport fast_report, table_report;
   for (int k = 1; k <= ticks; ++k) {
     const std::string where = what + ", tick " + std::to_string(k);
