@@ -90,7 +90,15 @@ click "$main" 11775 $((10680 + 487)) $((2040 + 427))
 wait_for "the editor did not start" has_window '^nouveau$'
 click "$main" 11775 $((9360 + 190 + 487)) $((4440 + 120 + 427))
 wait_for "the save dialog did not open" has_dialog
-click "$(dialog)" 4170 $((3240 + 427)) $((1200 + 427))
+save=$(dialog)
+click "$save" 4170 $((3240 + 427)) $((1200 + 427))
+# A level with no goal yet can never be won: the game asks whether to save it
+# anyway, its No ready for Enter. Yes, from the keyboard.
+question() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -vx -e "$main" -e "$save" | head -1; }
+has_question() { [ -n "$(question)" ]; }
+wait_for "no question before saving a level without a goal" has_question
+sleep 0.3
+xdotool key shift+Tab space
 saved() { [ "$(stat -c %s "$user/tab/nouveau.tab" 2>/dev/null)" = 32128 ]; }
 wait_for "the level was not saved in the player's folder" saved
 

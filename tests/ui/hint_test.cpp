@@ -148,7 +148,7 @@ TEST_F(HintTest, ClosingTheWindowOrLoadingAnotherLevelStopsTheSearchAtOnce) {
   QTest::qWait(50);
 }
 
-TEST_F(HintTest, SavingALevelWithNoWinFoundAsksFirst) {
+TEST_F(HintTest, SavingALevelWithNoWinFoundOrNoGoalAsksFirstSayingWhy) {
   put_level("sec.tab", "time: 5\nwater: 3", glass_below);
   window_->game().set_mode_jeu(ModeJeu::Charger);
   ASSERT_TRUE(window_->load_level("sec.tab"));
@@ -163,6 +163,22 @@ TEST_F(HintTest, SavingALevelWithNoWinFoundAsksFirst) {
   questions_.answers = {true};
   QTest::mouseClick(d.findChild<QWidget*>("Command1"), Qt::LeftButton);
   EXPECT_TRUE(fs::exists(folder_.tab() / "autre.tab"));
+
+  // Without a goal the level can never be won: asked the same, in the
+  // designer's language.
+  window_->game().nouveau_tableau();
+  window_->game().settings().langue = 1;
+  SaveDialog empty(SaveDialog::Host{window_->game(), folder_, questions_, window_->art(), 1.0}, nullptr,
+                   SaveDialog::Ramp::Blue);
+  questions_.answers = {false};
+  QTest::mouseClick(empty.findChild<QWidget*>("Command1"), Qt::LeftButton);
+  ASSERT_EQ(questions_.asked.size(), 3);
+  EXPECT_TRUE(questions_.asked.back().startsWith("No goal.")) << questions_.asked.back().toStdString();
+  EXPECT_TRUE(questions_.asked.back().endsWith("Save it anyway?"));
+  EXPECT_FALSE(fs::exists(folder_.tab() / "nouveau.tab"));
+  questions_.answers = {true};
+  QTest::mouseClick(empty.findChild<QWidget*>("Command1"), Qt::LeftButton);
+  EXPECT_TRUE(fs::exists(folder_.tab() / "nouveau.tab"));
 }
 
 }  // namespace

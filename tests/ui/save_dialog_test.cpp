@@ -15,9 +15,11 @@ class SaveDialogTest : public WindowTest {
   }
   static QString box(SaveDialog& d, const char* name) { return d.findChild<QLineEdit*>(name)->text(); }
   static void save(SaveDialog& d) { QTest::mouseClick(d.findChild<QWidget*>("Command1"), Qt::LeftButton); }
-  // A level by Lou, loaded into the editor.
+  // A level by Lou, loaded into the editor: the water alone wins it, so the
+  // check before saving asks nothing.
   void edit_level(const std::string& file_name) {
-    put_level(file_name, "author: Lou", {});
+    const std::string empty_row(19, '.');
+    put_level(file_name, "author: Lou\nwater: 10", {empty_row, empty_row, empty_row.substr(1) + "G"});
     window_->game().set_mode_jeu(ModeJeu::Charger);
     ASSERT_TRUE(window_->load_level(file_name));
   }
@@ -54,12 +56,12 @@ TEST_F(SaveDialogTest, AnEmptyNameSavesNothingAndSaysNothing) {
 
 TEST_F(SaveDialogTest, ANameDifferingOnlyInCaseIsAnotherLevel) {
   put_level("Niveau.tab", "author: A", {});
-  window_->game().nouveau_tableau();
+  edit_level("zut.tab");
   auto d = open();
   d->findChild<QLineEdit*>("text_sauvegarde")->setText("niveau");
   save(*d);
   EXPECT_TRUE(questions_.asked.isEmpty());
-  EXPECT_EQ(list_level_files(folder_.tab()), (std::vector<std::string>{"Niveau.tab", "niveau.tab"}));
+  EXPECT_EQ(list_level_files(folder_.tab()), (std::vector<std::string>{"Niveau.tab", "niveau.tab", "zut.tab"}));
 }
 
 TEST_F(SaveDialogTest, ASaveSignsTheLevelSoTheNextSaveProposesThatAuthor) {

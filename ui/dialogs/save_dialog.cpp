@@ -19,6 +19,7 @@
 #include "storage/level_name.h"
 #include "storage/level_procedures.h"
 #include "ui/dialogs/level_browser.h"
+#include "ui/dialogs/solver_texts.h"
 #include "ui/common/key_actions.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/twips.h"
@@ -128,24 +129,28 @@ void SaveDialog::paintEvent(QPaintEvent*) {
 
 bool SaveDialog::solvable_or_saved_anyway() {
   const Game& game = host_.game;
-  const LevelData level = solve::edited_level(game);
-  // A level without a goal is plainly work in progress: nothing to ask.
-  if (std::none_of(level.cells.begin(), level.cells.end(), [](const Cellule& c) { return is_goal(c.piece); })) return true;
-  const std::int16_t difficulte = game.settings().difficulte;
-  auto check = std::async(std::launch::async, [level, difficulte] {
-    return solve::check_level(level, difficulte, check_seconds, nullptr);
-  });
-  // The window keeps drawing while the solver works; the player waits.
-  while (check.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-  }
-  if (check.get().result.verdict == solve::Verdict::Solved) return true;
   const std::int16_t langue = game.settings().langue;
+  const LevelData level = solve::edited_level(game);
+  QString why;
+  // Without a goal the score never reaches 100: no search needed to know it.
+  if (std::none_of(level.cells.begin(), level.cells.end(), [](const Cellule& c) { return is_goal(c.piece); })) {
+    why = no_goal_text(langue) +
+          QString::fromUtf8(langue == 0 ? " Ce tableau ne pourra jamais être gagné." : " This level can never be won.");
+  } else {
+    const std::int16_t difficulte = game.settings().difficulte;
+    auto check = std::async(std::launch::async, [level, difficulte] {
+      return solve::check_level(level, difficulte, check_seconds, nullptr);
+    });
+    // The window keeps drawing while the solver works; the player waits.
+    while (check.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    }
+    if (check.get().result.verdict == solve::Verdict::Solved) return true;
+    why = QString::fromUtf8(langue == 0 ? "Aucune solution n'a été trouvée pour ce tableau."
+                                        : "No solution was found for this level.");
+  }
   return host_.questions.ask_yes_no(
-      this,
-      QString::fromUtf8(langue == 0 ? "Aucune solution n'a été trouvée pour ce tableau. Le sauver quand même ?"
-                                    : "No solution was found for this level. Save it anyway?"),
-      langue == 0 ? 0 : 1);
+      this, why + QString::fromUtf8(langue == 0 ? " Le sauver quand même ?" : " Save it anyway?"), langue == 0 ? 0 : 1);
 }
 
 void SaveDialog::on_save() {

@@ -40,8 +40,8 @@ class SaveDialog : public QDialog {
 
  private:
   void on_save();
-  // Before a level is saved the solver looks for a win; none found, the
-  // designer is asked whether to save it anyway.
+  // Before a level is saved the solver looks for a win; none found, or no
+  // goal to win, the designer is told why and asked whether to save it anyway.
   bool solvable_or_saved_anyway();
   static constexpr double check_seconds = 2.0;
 

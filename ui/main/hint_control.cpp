@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "ui/main/board_widget.h"
-#include "ui/main/hint_texts.h"
+#include "ui/dialogs/solver_texts.h"
 
 namespace drippo::ui {
 

@@ -1,7 +1,7 @@
 #include "ui/main/level_check_control.h"
 
 #include "ui/main/board_widget.h"
-#include "ui/main/hint_texts.h"
+#include "ui/dialogs/solver_texts.h"
 
 namespace drippo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/main/hint_texts.h"
+#include "ui/dialogs/solver_texts.h"
 
 #include <QStringList>
 
@@ -28,6 +28,8 @@ QString hint_text(solve::Hint::Kind kind, std::int16_t langue) {
   return {};
 }
 
+QString no_goal_text(std::int16_t langue) { return pick(langue, "Aucun objectif.", "No goal."); }
+
 QString check_text(const solve::LevelCheck& check, std::int16_t langue) {
   const bool fr = langue == 0;
   QStringList parts;
@@ -47,7 +49,7 @@ QString check_text(const solve::LevelCheck& check, std::int16_t langue) {
       parts << pick(langue, "Pas de solution trouvée dans le temps.", "No solution found within the time limit.");
       break;
   }
-  if (check.no_goal) parts << pick(langue, "Aucun objectif.", "No goal.");
+  if (check.no_goal) parts << no_goal_text(langue);
   const int dry = static_cast<int>(check.dry_goals.size());
   if (dry > 0) {
     parts << (fr ? QString("%1 objectif%2 hors d'atteinte de l'eau.") : QString("%1 goal%2 out of the water's reach."))
