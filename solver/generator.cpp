@@ -133,12 +133,13 @@ std::optional<Candidate> lay_candidate(std::mt19937& rng, Difficulty difficulty)
 
 }  // namespace
 
-std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed, double seconds) {
+std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed, double seconds,
+                                       const std::atomic<bool>* cancel) {
   const auto start = Clock::now();
   const auto deadline = start + std::chrono::duration<double>(seconds);
   std::mt19937 rng(seed);
   GeneratedLevel made;
-  while (Clock::now() < deadline) {
+  while (Clock::now() < deadline && !(cancel != nullptr && cancel->load())) {
     ++made.candidates;
     auto candidate = lay_candidate(rng, difficulty);
     if (!candidate) continue;
@@ -150,6 +151,7 @@ std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed
     limits.max_pieces = static_cast<int>(candidate->solution.size()) - 1;
     limits.guided = false;
     limits.max_games = proof_games;
+    limits.cancel = cancel;
     // The time is only a last resort on a very slow machine: no level then
     // rather than another one.
     limits.seconds = std::chrono::duration<double>(deadline - Clock::now()).count();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -36,7 +37,10 @@ struct GeneratedLevel {
 // Lays a winnable board from the seed and keeps it only once the solver has
 // proven that no set of fewer pieces than its solution wins. The same seed
 // gives the same level wherever it runs, as long as each proof ends within
-// its time; nothing when no board passed within `seconds`.
-std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed, double seconds = 2.5);
+// its time; nothing when no board passed within `seconds`, or once `cancel`
+// is set.
+inline constexpr double generation_seconds = 2.5;
+std::optional<GeneratedLevel> generate(Difficulty difficulty, std::uint32_t seed, double seconds = generation_seconds,
+                                       const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace drippo::solve

@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <thread>
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 
 #include "ui/dialogs/level_browser.h"
@@ -131,10 +133,20 @@ TEST_F(LevelBrowserTest, LoadsTheSelectionByButtonOrDoubleClickButNothingWithout
 TEST_F(LevelBrowserTest, NewPuzzlePutsALevelOfTheChosenDifficultyOnTheBoardWhichARestartKeeps) {
   window_->game().set_mode_jeu(ModeJeu::Jouer);
   auto b = open(0);
-  b->set_puzzle_maker([this](solve::Difficulty d) { return window_->play_new_puzzle(d); });
+  b->set_puzzle_maker(window_->puzzle_maker());
   b->findChild<QComboBox*>("puzzle_difficulty")->setCurrentIndex(2);
+  // The window's timers go on while the level is made.
+  auto* button = b->findChild<QPushButton*>("new_puzzle");
+  int ticks_meanwhile = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&] { ticks_meanwhile += button->isEnabled() ? 0 : 1; });
+  ticker.start(0);
   press(*b, "new_puzzle");
-  ASSERT_EQ(b->result(), QDialog::Accepted);
+  EXPECT_FALSE(button->isEnabled());
+  EXPECT_EQ(button->text(), "Je cherche...");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return b->result() == QDialog::Accepted; }, 10000))
+      << questions_.told.join('\n').toStdString();
+  EXPECT_GT(ticks_meanwhile, 0);
   EXPECT_TRUE(loaded_.empty());  // no file of the folder
   const Table& table = window_->game().table();
   EXPECT_TRUE(QString::fromStdString(table.nom_tableau()).startsWith(QString::fromUtf8("Énigme difficile n°"))) << table.nom_tableau();
@@ -156,6 +168,38 @@ TEST_F(LevelBrowserTest, NewPuzzlePutsALevelOfTheChosenDifficultyOnTheBoardWhich
   EXPECT_TRUE(questions_.told.empty());
   EXPECT_EQ(window_->game().water().board(), made);
   EXPECT_EQ(table.nom_tableau(), title);
+}
+
+TEST_F(LevelBrowserTest, ClosingTheBrowserOrLoadingALevelDropsThePuzzleBeingMadeAtOnce) {
+  // A maker that works until it is told to stop.
+  std::atomic<int> stopped{0};
+  int put = 0;
+  const PuzzleMaker endless{[&](solve::Difficulty, const std::atomic<bool>& cancel) {
+                              const QDeadlineTimer limit(10000);
+                              while (!cancel.load() && !limit.hasExpired()) {
+                                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                              }
+                              if (cancel.load()) ++stopped;
+                              return std::optional<MadePuzzle>(MadePuzzle{});
+                            },
+                            [&](std::optional<MadePuzzle>) { return ++put > 0; }};
+  // The cross, loading the level chosen, or the window going and taking the browser with it.
+  int ways = 0;
+  for (const std::string button : {"Command2", "Command1", ""}) {
+    auto b = open(0);
+    b->set_puzzle_maker(endless);
+    press(*b, "new_puzzle");
+    if (button.empty()) b.reset();
+    else press(*b, button.c_str());
+    EXPECT_EQ(stopped, ++ways) << button;
+    EXPECT_EQ(loaded_.size(), button == "Command1" ? 1 : 0) << button;
+  }
+  QTest::qWait(20);  // an answer on its way would come now
+  EXPECT_EQ(put, 0);
+
+  // The window's maker hands the stop on to the generator.
+  const std::atomic<bool> cancelled{true};
+  EXPECT_FALSE(window_->puzzle_maker().make(solve::Difficulty::Hard, cancelled).has_value());
 }
 
 TEST_F(LevelBrowserTest, DeletingAsksFirstAndRemovesTheLevelWithItsScore) {

@@ -18,6 +18,7 @@
 #include "storage/hint_marks.h"
 #include "storage/score_file.h"
 #include "ui/dialogs/fitting_font.h"
+#include "ui/dialogs/solver_texts.h"
 #include "ui/common/key_actions.h"
 #include "ui/common/picture_widget.h"
 #include "ui/common/twips.h"
@@ -194,9 +195,10 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   puzzle_difficulty_->addItems({pick(langue, {"Facile", "Easy"}), pick(langue, {"Moyen", "Medium"}),
                                 pick(langue, {"Difficile", "Hard"})});
   at(puzzle_difficulty_, {1440, 1020, 1215, 375});
-  auto* new_puzzle_button = button("new_puzzle", {2700, 1020, 1395, 375}, pick(langue, {"Nouvelle énigme", "New puzzle"}));
-  fit_texts<QPushButton>({new_puzzle_button}, width(), 8);
-  connect(new_puzzle_button, &QPushButton::clicked, this, &LevelBrowser::on_new_puzzle);
+  new_puzzle_caption_ = pick(langue, {"Nouvelle énigme", "New puzzle"});
+  new_puzzle_button_ = button("new_puzzle", {2700, 1020, 1395, 375}, new_puzzle_caption_);
+  fit_texts<QPushButton>({new_puzzle_button_}, width(), 8);
+  connect(new_puzzle_button_, &QPushButton::clicked, this, &LevelBrowser::on_new_puzzle);
 
   auto* hidden_spot = new HotSpot(this, [this] {
     const QString joke = "Stop pinching my bottom baby Brim :)))";
@@ -224,7 +226,7 @@ LevelBrowser::LevelBrowser(Host host, QWidget* parent) : QDialog(parent), host_(
   setTabOrder(close_button, reset_score_button);
   setTabOrder(reset_score_button, delete_button);
   setTabOrder(delete_button, puzzle_difficulty_);
-  setTabOrder(puzzle_difficulty_, new_puzzle_button);
+  setTabOrder(puzzle_difficulty_, new_puzzle_button_);
   describe_for_everyone(load_button, Action::BrowserLoad, langue);
   describe_for_everyone(close_button, Action::BrowserClose, langue);
 
@@ -285,6 +287,8 @@ void LevelBrowser::on_selected() {
 void LevelBrowser::on_load() {
   const std::string file = selected_file();
   if (file.empty()) return;
+  // The level chosen wins over one still being made.
+  stop_making_puzzle();
   // A level that cannot be loaded keeps the browser open, to choose another.
   if (host_.load(file)) accept();
 }
@@ -334,14 +338,41 @@ void LevelBrowser::show_progress(QListWidgetItem& item, bool won) {
 }
 
 void LevelBrowser::on_new_puzzle() {
-  if (!make_puzzle_) return;
+  if (!puzzle_maker_.make || making_puzzle_) return;
   constexpr solve::Difficulty by_row[] = {solve::Difficulty::Easy, solve::Difficulty::Medium, solve::Difficulty::Hard};
-  const int row = std::clamp(puzzle_difficulty_->currentIndex(), 0, 2);
-  // Making a level takes up to a few seconds: the player sees it is at work.
-  setCursor(Qt::WaitCursor);
-  const bool made = make_puzzle_(by_row[row]);
+  const solve::Difficulty difficulty = by_row[std::clamp(puzzle_difficulty_->currentIndex(), 0, 2)];
+  // Making a level takes up to a few seconds: the player sees it is at work,
+  // and may still choose a level of the list or close meanwhile.
+  making_puzzle_ = true;
+  puzzle_difficulty_->setEnabled(false);
+  new_puzzle_button_->setEnabled(false);
+  new_puzzle_button_->setText(searching_text(host_.langue));
+  setCursor(Qt::BusyCursor);
+  std::function<std::optional<MadePuzzle>(const std::atomic<bool>&)> work =
+      [make = puzzle_maker_.make, difficulty](const std::atomic<bool>& cancel) { return make(difficulty, cancel); };
+  puzzle_search_.start(std::move(work), std::function<void(std::optional<MadePuzzle>)>(
+                                            [this](std::optional<MadePuzzle> made) { on_puzzle_made(std::move(made)); }));
+}
+
+void LevelBrowser::on_puzzle_made(std::optional<MadePuzzle> made) {
+  stop_making_puzzle();
+  if (puzzle_maker_.put(std::move(made))) accept();
+}
+
+void LevelBrowser::stop_making_puzzle() {
+  puzzle_search_.cancel();
+  if (!making_puzzle_) return;
+  making_puzzle_ = false;
+  puzzle_difficulty_->setEnabled(true);
+  new_puzzle_button_->setEnabled(true);
+  new_puzzle_button_->setText(new_puzzle_caption_);
   unsetCursor();
-  if (made) accept();
+}
+
+void LevelBrowser::done(int result) {
+  // However the browser closes, a level still being made is no longer wanted.
+  stop_making_puzzle();
+  QDialog::done(result);
 }
 
 }  // namespace drippo::ui

@@ -5,10 +5,11 @@
 
 #include <QDialog>
 
-#include "solver/generator.h"
 #include "storage/program_folder.h"
 #include "ui/art/art_book.h"
+#include "ui/common/background_search.h"
 #include "ui/common/questions.h"
+#include "ui/dialogs/puzzle_maker.h"
 
 class QComboBox;
 class QLabel;
@@ -45,9 +46,11 @@ class LevelBrowser : public QDialog {
   std::string selected_file() const;
   // Lists the folder again with that level selected, as one just added to it.
   void show_level(const std::string& file_name);
-  // What the "new puzzle" button does: puts a level made at that difficulty
-  // on the board; false when it could not (the player has been told why).
-  void set_puzzle_maker(std::function<bool(solve::Difficulty)> make) { make_puzzle_ = std::move(make); }
+  // What the "new puzzle" button does. The level is made while the browser
+  // stays open to the player; closing it, or loading a level, drops it.
+  void set_puzzle_maker(PuzzleMaker maker) { puzzle_maker_ = std::move(maker); }
+
+  void done(int result) override;
 
  private:
   void refresh_list();
@@ -56,6 +59,8 @@ class LevelBrowser : public QDialog {
   void on_delete();
   void on_reset_score();
   void on_new_puzzle();
+  void on_puzzle_made(std::optional<MadePuzzle> made);
+  void stop_making_puzzle();
   // The check beside a level won at 100, room left blank beside the others.
   void show_progress(QListWidgetItem& item, bool won);
   static constexpr int won_role = Qt::UserRole + 1;
@@ -66,7 +71,11 @@ class LevelBrowser : public QDialog {
   QLabel* author_label_ = nullptr;
   QLabel* score_label_ = nullptr;
   QComboBox* puzzle_difficulty_ = nullptr;
-  std::function<bool(solve::Difficulty)> make_puzzle_;
+  QPushButton* new_puzzle_button_ = nullptr;
+  QString new_puzzle_caption_;
+  PuzzleMaker puzzle_maker_;
+  bool making_puzzle_ = false;
+  BackgroundSearch puzzle_search_{this};  // last: stopped before the rest goes
 };
 
 }  // namespace drippo::ui

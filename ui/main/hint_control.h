@@ -10,7 +10,7 @@
 #include "game/game.h"
 #include "solver/hint_search.h"
 #include "storage/hint_marks.h"
-#include "ui/main/background_search.h"
+#include "ui/common/background_search.h"
 
 namespace drippo::ui {
 

@@ -10,7 +10,7 @@
 #include "game/game.h"
 #include "solver/level_check.h"
 #include "solver/problem.h"
-#include "ui/main/background_search.h"
+#include "ui/common/background_search.h"
 
 namespace drippo::ui {
 

@@ -13,7 +13,6 @@
 
 #include "audio/audio_output.h"
 #include "game/game.h"
-#include "solver/generator.h"
 #include "storage/program_folder.h"
 #include "storage/settings.h"
 #include "ui/art/art_book.h"
@@ -22,6 +21,7 @@
 #include "ui/common/key_actions.h"
 #include "ui/common/questions.h"
 #include "ui/common/twips.h"
+#include "ui/dialogs/puzzle_maker.h"
 
 class QAccessibleEvent;
 
@@ -78,11 +78,15 @@ class MainWindow : public QWidget {
   // the player is told why and the board stays as it was. The name is the
   // file's own bytes, which need not be UTF-8.
   bool load_level(const std::string& file_name);
-  // Makes a level from a fresh seed and puts it on the board as the game's
-  // mode says; false when none could be made in time (the player is told).
-  bool play_new_puzzle(solve::Difficulty difficulty);
+  // Makes levels from fresh seeds for the level browser, and puts them on the
+  // board as the game's mode says.
+  PuzzleMaker puzzle_maker();
   // Opens the level browser to play, on that level when one is given.
   void play_from_browser(const std::string& selected_file);
+  // What the game opens as it starts: the level files it was given (the
+  // desktop's "open with"), else the level browser on the player's very
+  // first start, so that a newcomer meets the levels at once.
+  void open_at_start(const QStringList& level_paths);
   // Level files dropped on the window, or given when the program starts.
   LevelDrop& level_drop() { return *level_drop_; }
 
@@ -182,11 +186,7 @@ class MainWindow : public QWidget {
   Settings settings_;
   std::unique_ptr<Game> game_;
   // The last level made on demand: no file holds it, so a restart takes it from here.
-  struct MadeLevel {
-    std::string title;
-    LevelData level;
-  };
-  std::optional<MadeLevel> made_level_;
+  std::optional<MadePuzzle> made_level_;
   std::unique_ptr<Dialogs> standard_dialogs_;
   Dialogs* dialogs_ = nullptr;
   std::unique_ptr<DragController> drag_;

@@ -18,18 +18,26 @@ std::string puzzle_title(solve::Difficulty difficulty, std::uint32_t seed, std::
 
 }  // namespace
 
-bool MainWindow::play_new_puzzle(solve::Difficulty difficulty) {
+PuzzleMaker MainWindow::puzzle_maker() {
+  // The browser is modal: the language cannot change while a level is made.
   const std::int16_t langue = game_->settings().langue;
-  const std::uint32_t seed = QRandomGenerator::global()->generate();
-  const auto made = solve::generate(difficulty, seed);
-  if (!made) {
-    questions().tell(this, langue == 0 ? QString::fromUtf8("Aucune énigme n'a pu être prouvée à temps. Réessayez.")
-                                       : QString("No puzzle could be proven in time. Please try again."));
-    return false;
-  }
-  made_level_ = MadeLevel{puzzle_title(difficulty, seed, langue), made->level};
-  game_->load_level(made_level_->level, made_level_->title);
-  return true;
+  auto make = [langue](solve::Difficulty difficulty, const std::atomic<bool>& cancel) -> std::optional<MadePuzzle> {
+    const std::uint32_t seed = QRandomGenerator::global()->generate();
+    auto made = solve::generate(difficulty, seed, solve::generation_seconds, &cancel);
+    if (!made) return std::nullopt;
+    return MadePuzzle{puzzle_title(difficulty, seed, langue), std::move(made->level)};
+  };
+  auto put = [this, langue](std::optional<MadePuzzle> made) {
+    if (!made) {
+      questions().tell(this, langue == 0 ? QString::fromUtf8("Aucune énigme n'a pu être prouvée à temps. Réessayez.")
+                                         : QString("No puzzle could be proven in time. Please try again."));
+      return false;
+    }
+    made_level_ = std::move(*made);
+    game_->load_level(made_level_->level, made_level_->title);
+    return true;
+  };
+  return {make, put};
 }
 
 }  // namespace drippo::ui

@@ -14,7 +14,7 @@ void StandardDialogs::open_level_browser(const std::string& selected_file) {
       LevelBrowser::Host{window_.folder(), window_.game().settings().langue, window_.questions(), window_.art(),
                          window_.zoom_factor(), [this](const std::string& file) { return window_.load_level(file); }},
       &window_);
-  browser.set_puzzle_maker([this](solve::Difficulty d) { return window_.play_new_puzzle(d); });
+  browser.set_puzzle_maker(window_.puzzle_maker());
   accept_level_drops(browser, window_);
   if (!selected_file.empty()) browser.show_level(selected_file);
   browser.exec();
