@@ -7,9 +7,11 @@ game="$1"
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-# A program folder of its own, with one level in it.
+# A program folder of its own, with one level in it, where the game has
+# started before: else the browser would open by itself, as for a newcomer.
 cp "$game" "$work/drippo"
-mkdir -p "$work/tab"
+mkdir -p "$work/tab" "$work/sta"
+: >"$work/sta/started.txt"
 cp "$(dirname "$game")"/tab/*.tab "$work/tab/"
 
 export QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work"

@@ -1,5 +1,6 @@
 // How far the player has come, as the level browser shows it: a check beside
-// each level won at 100, and the first level still to win chosen on opening.
+// each level won at 100, the first level still to win chosen on opening, and
+// the browser opened by itself for a newcomer.
 #include <QImage>
 #include <QListWidget>
 
@@ -65,6 +66,38 @@ TEST_F(LevelProgressTest, LevelsWonAt100AreCheckedAndTheFirstStillToWinIsChosen)
   EXPECT_EQ(again->selected_file(), "01 un.tab");
   again->show_level("03 trois.tab");
   EXPECT_EQ(again->selected_file(), "03 trois.tab");
+}
+
+TEST_F(LevelProgressTest, OnlyThePlayersVeryFirstStartOpensTheBrowserByItself) {
+  std::string chosen;
+  QTimer::singleShot(0, [&] {
+    if (auto* b = qobject_cast<LevelBrowser*>(QApplication::activeModalWidget())) {
+      chosen = b->selected_file();
+      b->reject();
+    }
+  });
+  window_->open_at_start({});
+  EXPECT_EQ(chosen, "01 un.tab");
+
+  // Later starts open nothing, nor the first start of a player who has
+  // scores from a version that noted no start.
+  ScriptedDialogs dialogs;
+  window_->set_dialogs(&dialogs);
+  window_->open_at_start({});
+  fs::remove_all(folder_.sta());
+  fs::create_directory(folder_.sta());
+  ASSERT_TRUE(noter_score(folder_, "02 deux.tab", 40).ok());
+  window_->open_at_start({});
+  EXPECT_TRUE(dialogs.opened.isEmpty());
+}
+
+TEST_F(LevelProgressTest, ALevelGivenAtTheFirstStartIsShownInsteadAndSpendsIt) {
+  ScriptedDialogs dialogs;
+  window_->set_dialogs(&dialogs);
+  ASSERT_FALSE(write_level_file(root_ / "recu.tab", LevelData{}).has_value());
+  window_->open_at_start({QString::fromStdString((root_ / "recu.tab").string())});
+  window_->open_at_start({});
+  EXPECT_EQ(dialogs.selected, std::vector<std::string>{"recu.tab"});
 }
 
 }  // namespace

@@ -60,12 +60,14 @@ bool LevelDrop::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void LevelDrop::add_files(const QStringList& paths) {
+bool LevelDrop::add_files(const QStringList& paths) {
   std::string last;
   for (const QString& path : paths) {
     if (std::string added = add(file_path(path)); !added.empty()) last = std::move(added);
   }
-  if (!last.empty()) show_(last);
+  if (last.empty()) return false;
+  show_(last);
+  return true;
 }
 
 std::string LevelDrop::add(const std::filesystem::path& file) {

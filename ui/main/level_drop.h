@@ -24,8 +24,9 @@ class LevelDrop : public QObject {
   // Lives as long as `target`, and takes the drops made on it.
   LevelDrop(QWidget& target, MainWindow& window, Show show);
 
-  // Adds the level files, as a drop of them does, and shows the last one added.
-  void add_files(const QStringList& paths);
+  // Adds the level files, as a drop of them does, and shows the last one
+  // added; false when none was.
+  bool add_files(const QStringList& paths);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

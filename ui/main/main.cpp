@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   QTimer::singleShot(0, &window, [&window, &questions, not_laid] {
     if (not_laid) questions.tell(&window, QString::fromStdString(not_laid->message(window.game().settings().langue)));
     // The desktop's "open with" gives a level file's path.
-    window.level_drop().add_files(QCoreApplication::arguments().mid(1));
+    window.open_at_start(QCoreApplication::arguments().mid(1));
   });
   return app.exec();
 }

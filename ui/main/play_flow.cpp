@@ -1,7 +1,9 @@
 // The play flow of the main window: choosing a level, the countdown's timers,
 // pause, restart, the envelope after a game, and the buttons that open dialogs.
+#include "storage/first_start.h"
 #include "storage/level_procedures.h"
 #include "ui/main/board_widget.h"
+#include "ui/main/level_drop.h"
 #include "ui/main/main_window.h"
 #include "ui/common/picture_widget.h"
 #include "ui/main/window_layout.h"
@@ -37,6 +39,13 @@ void MainWindow::play_from_browser(const std::string& selected_file) {
   if (!may_discard_unsaved()) return;
   game_->set_mode_jeu(ModeJeu::Jouer);
   dialogs_->open_level_browser(selected_file);
+}
+
+void MainWindow::open_at_start(const QStringList& level_paths) {
+  // Claimed even when a level is given: the browser has opened on it.
+  const bool first_start = claim_first_start(folder());
+  if (!level_paths.isEmpty() && level_drop().add_files(level_paths)) return;
+  if (first_start) play_from_browser({});
 }
 
 void MainWindow::on_new_level() {
