@@ -3,8 +3,10 @@
 // Counters: games run per second and placements left untried, by why.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "level_text.h"
 #include "solver/solver.h"
@@ -53,9 +55,19 @@ void BM_SolveShippedLevel(benchmark::State& state, const std::string& name) {
   limits.max_pieces = 10;
   solve_and_count(state, p, limits);
 }
-BENCHMARK_CAPTURE(BM_SolveShippedLevel, premiers_pas, std::string("01 Premiers pas"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SolveShippedLevel, le_moulin, std::string("08 Le moulin"))->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SolveShippedLevel, la_cascade, std::string("04 La cascade"))->Unit(benchmark::kMillisecond);
+// One benchmark a shipped level, in the pack's order, named by its file.
+const bool shipped_levels_registered = [] {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(fs::path(DRIPPO_ASSETS_PATH) / "tab")) {
+    names.push_back(entry.path().stem().string());
+  }
+  std::sort(names.begin(), names.end());
+  for (const std::string& name : names) {
+    benchmark::RegisterBenchmark(("BM_SolveShippedLevel/" + name).c_str(), BM_SolveShippedLevel, name)
+        ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
 
 // A glass n columns left of the falling water, diagonals and platforms to
 // bring it there, a few other pieces besides: n pieces win.

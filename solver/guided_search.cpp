@@ -1,15 +1,65 @@
 #include "solver/guided_search.h"
 
+#include <algorithm>
+
 namespace drippo::solve {
 namespace {
 // Sets waiting to be grown at most; past it the search stops claiming that
 // it has tried everything.
 constexpr std::size_t open_limit = 2'000'000;
+
+// A price per piece: without it the search digs ever deeper under a set that
+// only looked near, and never comes back to the smaller sets beside it.
+constexpr std::int64_t per_piece = 100;
+
+constexpr std::size_t at(int i) { return static_cast<std::size_t>(i); }
+
+int stock_total(PlacingCheck& check) {
+  check.hold({});
+  int total = 0;
+  for (int t = 1; t <= nb_types; ++t) total += check.stock_left(t);
+  return total;
+}
+
+// What a run may do that no run did before: a cell wet one way (three by
+// cell), a cell's piece gone or changed, a goal filled to a quarter more.
+constexpr std::size_t by_way = 3 * nb_cases, changed_pieces = by_way + nb_cases, fillings = changed_pieces + nb_cases;
+constexpr std::size_t quarters = 5;
+
 }  // namespace
 
-GuidedSearch::GuidedSearch(SearchContext& context, const Simulation& start) : context_(context), start_(start) {
+GuidedSearch::GuidedSearch(SearchContext& context, const Simulation& start, Strategy strategy)
+    : context_(context),
+      start_(start),
+      strategy_(strategy),
+      most_pieces_(std::min(context.max_pieces, stock_total(context.check))) {
   seen_.insert(key_of({}));
-  open_.push(Node{0, 0, pushed_++, {}});
+  open_.push(Node{false, 0, 0, 0, pushed_++, {}});
+}
+
+bool GuidedSearch::news(const WaterRun& run, std::int64_t distance) {
+  std::vector<bool>& done = done_at_[distance];
+  if (done.empty()) done.resize(fillings + quarters * context_.goals.cells.size());
+  bool any = false;
+  const auto note = [&](std::size_t fact) {
+    if (done[fact]) return;
+    done[fact] = true;
+    any = true;
+  };
+  for (std::size_t way = 0; way < 3; ++way) {
+    for (int c = 0; c < nb_cases; ++c) {
+      if (run.first_drop[way][at(c)] != never) note(way * nb_cases + at(c));
+    }
+  }
+  for (int c = 0; c < nb_cases; ++c) {
+    if (run.end_piece[at(c)] != start_.cell(c).piece) note(by_way + at(c));
+  }
+  for (std::size_t k = 0; k < context_.goals.cells.size(); ++k) {
+    const int need = std::max<int>(1, context_.goals.need[k]);
+    const int left = std::max<int>(0, run.end_besoin[at(context_.goals.cells[k])]);
+    note(fillings + k * quarters + at((quarters - 1) * (need - left) / need));
+  }
+  return any;
 }
 
 Progress GuidedSearch::advance(std::int64_t runs) {
@@ -27,6 +77,8 @@ Progress GuidedSearch::advance(std::int64_t runs) {
       find_candidates(run_, context_.check, context_.goals, context_.max_pieces - static_cast<int>(set.size()),
                       candidates_, pruned);
       context_.count(pruned);
+      spare_.clear();
+      for (const Candidate& c : candidates_) spare_.push_back(context_.check.stock_left(c.placement.piece));
       next_ = 0;
       expanding_ = true;
       continue;
@@ -35,6 +87,7 @@ Progress GuidedSearch::advance(std::int64_t runs) {
       expanding_ = false;
       continue;
     }
+    const int spare = spare_[next_];
     const Candidate& x = candidates_[next_++];
     Placements set = with(run_.set, x.placement);
     if (!seen_.insert(key_of(set)).second) {
@@ -51,13 +104,16 @@ Progress GuidedSearch::advance(std::int64_t runs) {
       found_ = std::move(set);
       return Progress::Found;
     }
-    if (static_cast<int>(set.size()) >= context_.max_pieces) continue;
+    if (static_cast<int>(set.size()) >= most_pieces_) continue;
     if (open_.size() >= open_limit) {
       dropped_ = true;
       continue;
     }
-    open_.push(Node{distance_to_win(child_, context_.goals), static_cast<std::int64_t>(set.size()), pushed_++,
-                    std::move(set)});
+    const Measure measure = strategy_ == Strategy::Nearest ? Measure::Columns : Measure::Way;
+    const std::int64_t distance = distance_to_win(child_, context_.goals, measure);
+    const bool stale = strategy_ == Strategy::Novel && !news(child_, distance);
+    const auto pieces = static_cast<std::int64_t>(set.size());
+    open_.push(Node{stale, distance + per_piece * pieces, pieces, spare, pushed_++, std::move(set)});
   }
   return Progress::Going;
 }

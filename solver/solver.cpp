@@ -1,6 +1,7 @@
 #include "solver/solver.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 #include "solver/exhaustive_search.h"
@@ -11,11 +12,20 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Games each search runs before the other takes its turn.
+// Games each search runs before the next takes its turn.
 constexpr std::int64_t turn_runs = 64;
-// After the guided search found an answer, the rounds go on as long again,
-// and at least this long, to find a smaller one or prove there is none.
+// After a guided search found an answer, the rounds go on a quarter as long
+// again, and at least this long, to find a smaller one or prove there is
+// none: longer rarely pays, since the guided searches' answers, trimmed of
+// every piece they win without, are seldom beaten, and the next round
+// usually costs many times the last.
 constexpr std::int64_t polish_runs = 2000;
+
+// A guided search, and whether it still has its turns.
+struct Guide {
+  GuidedSearch search;
+  bool going;
+};
 
 class Solver {
  public:
@@ -45,9 +55,10 @@ class Solver {
 
     ExhaustiveSearch exhaustive(context, root);
     exhaustive.begin(1);
-    GuidedSearch guided(context, start);
-    // The last round tries every set the guided search could find.
-    bool guiding = limits_.guided && max_pieces > 1;
+    // The last round tries every set the guided searches could find.
+    const bool guide = limits_.guided && max_pieces > 1;
+    std::array<Guide, 2> guides{Guide{GuidedSearch(context, start, Strategy::Nearest), guide},
+                                Guide{GuidedSearch(context, start, Strategy::Novel), guide}};
     std::int64_t polish_until = 0;
     while (!stopped()) {
       switch (exhaustive.advance(turn_runs)) {
@@ -62,22 +73,25 @@ class Solver {
             return no_solution();
           }
           exhaustive.begin(result_.none_up_to + 1);
-          if (exhaustive.pieces() == max_pieces && result_.placements.empty()) guiding = false;
+          if (exhaustive.pieces() == max_pieces && result_.placements.empty()) {
+            for (Guide& g : guides) g.going = false;
+          }
           break;
         case Progress::Going: break;
       }
-      if (guiding) {
-        switch (guided.advance(turn_runs)) {
+      for (Guide& g : guides) {
+        if (!g.going) continue;
+        switch (g.search.advance(turn_runs)) {
           case Progress::Found:
-            if (confirm(fewest(guided.found(), start))) {
-              guiding = false;
+            if (confirm(fewest(g.search.found(), start))) {
+              for (Guide& other : guides) other.going = false;
               if (result_.none_up_to + 1 >= static_cast<int>(result_.placements.size())) return solved(result_.none_up_to);
-              polish_until = result_.counters.explored + std::max(result_.counters.explored, polish_runs);
+              polish_until = result_.counters.explored + std::max(result_.counters.explored / 4, polish_runs);
             }
             break;
           case Progress::Done:
-            guiding = false;
-            if (guided.exhausted()) {
+            g.going = false;
+            if (g.search.exhausted()) {
               result_.none_up_to = max_pieces;
               return no_solution();
             }

@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 #include "solver/candidates.h"
@@ -143,6 +146,28 @@ TEST(Solver, ProvesThatNoSmallSetWins) {
   EXPECT_EQ(r.none_up_to, 2);
   EXPECT_GT(r.counters.pruned_dry, 0);
   EXPECT_GT(r.counters.pruned_seen, 0);
+}
+
+// A bound on the games, not the time, so that it says the same on every
+// machine: the guided searches must find the hardest shipped levels' answers
+// long before the rounds of every set would.
+TEST(Solver, SolvesEveryShippedLevelWithinAHundredThousandGames) {
+  int levels = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(DRIPPO_ASSETS_PATH) / "levels")) {
+    std::ifstream in(entry.path(), std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string error;
+    const auto level = parse_level_text(text, error);
+    ASSERT_TRUE(level.has_value()) << entry.path() << ": " << error;
+    Limits limits;
+    limits.max_pieces = 8;
+    limits.seconds = 600;
+    limits.max_games = 100'000;
+    const SolveResult r = solve(problem_of(*level), limits);
+    EXPECT_EQ(r.verdict, Verdict::Solved) << entry.path() << " after " << r.counters.explored << " games";
+    ++levels;
+  }
+  EXPECT_GE(levels, 40);
 }
 
 TEST(Solver, AnswersFromAMomentOfARunningGame) {
