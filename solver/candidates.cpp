@@ -121,12 +121,13 @@ void find_candidates(const WaterRun& run, PlacingCheck& check, const Goals& goal
         ++pruned.same;
         continue;
       }
-      out.push_back({{c, t}, act, order});
+      out.push_back({{c, t}, act, order, stock[at(t)]});
     }
   });
   std::stable_sort(out.begin(), out.end(), [](const Candidate& a, const Candidate& b) {
     if (a.order != b.order) return a.order < b.order;
-    return a.act < b.act;
+    if (a.act != b.act) return a.act < b.act;
+    return a.spare > b.spare;
   });
 }
 

@@ -15,6 +15,8 @@ struct Candidate {
   Placement placement;
   std::int32_t act = never;
   int order = 0;  // lower is tried first
+  int spare = 0;  // left in stock of the piece's kind: of pieces alike, the
+                  // one the stock holds more of is tried first
 };
 
 // Placements left out, by why.

@@ -265,7 +265,6 @@ std::int64_t run_water(Simulation water, std::int32_t index, WaterRun& run, Deta
   }
   run.won = !run.hopeless && last_end == TickEvent::Kind::Win;
   run.cat = last_end == TickEvent::Kind::CatWetted || last_end == TickEvent::Kind::BlastEndsGame;
-  run.ticks = index;
   if (cells) {
     run.end_piece = water.arrays().piece;
     run.end_besoin = water.arrays().besoin;

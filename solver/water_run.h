@@ -46,7 +46,6 @@ struct WaterRun {
   bool hopeless = false;
   Directions watched = 0;  // the ways drops moved in the watched cell
   bool cat = false;  // the cat ended the game
-  std::int32_t ticks = 0;
   std::array<std::int16_t, board_slots> end_piece{};
   std::array<std::int16_t, board_slots> end_besoin{};
 
