@@ -304,19 +304,22 @@ void LevelBrowser::on_delete() {
     // Whatever cannot be deleted is left as it is.
     std::error_code ignored;
     if (const auto level = host_.folder.level_path(file)) std::filesystem::remove(*level, ignored);
-    if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
-    HintMarks(host_.folder.sta()).record_win(file, false);  // the mark goes with the score
+    forget_score(file);
   }
   refresh_list();
 }
 
+void LevelBrowser::forget_score(const std::string& file) {
+  std::error_code ignored;
+  if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
+  // The mark goes with the score. One that cannot be taken off does no harm:
+  // it is read only beside a score of 100, and the next such win writes it anew.
+  HintMarks(host_.folder.sta()).record_win(file, false);
+}
+
 void LevelBrowser::on_reset_score() {
   const std::string file = selected_file();
-  if (!file.empty()) {
-    std::error_code ignored;
-    if (const auto score = score_path(host_.folder, file)) std::filesystem::remove(*score, ignored);
-    HintMarks(host_.folder.sta()).record_win(file, false);  // the mark goes with the score
-  }
+  if (!file.empty()) forget_score(file);
   score_label_->setText("0");
   if (QListWidgetItem* item = level_list_->currentItem(); item != nullptr && !file.empty()) show_progress(*item, false);
 }

@@ -58,6 +58,8 @@ class LevelBrowser : public QDialog {
   void on_load();
   void on_delete();
   void on_reset_score();
+  // Removes the level's score file and its hints mark.
+  void forget_score(const std::string& file);
   void on_new_puzzle();
   void on_puzzle_made(std::optional<MadePuzzle> made);
   void stop_making_puzzle();

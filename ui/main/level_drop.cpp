@@ -73,7 +73,7 @@ bool LevelDrop::add_files(const QStringList& paths) {
 std::string LevelDrop::add(const std::filesystem::path& file) {
   const std::int16_t langue = window_.game().settings().langue;
   const auto may_replace = [&](const std::string& file_name) {
-    const QString shown = shown_file_name(file_name.substr(0, file_name.size() - 4));
+    const QString shown = shown_file_name(std::filesystem::path(file_name).stem().string());
     const QString question = langue == 0
         ? QString::fromUtf8("Le tableau « %1 » existe déjà. Voulez-vous le remplacer ?").arg(shown)
         : QString("The level \"%1\" already exists. Do you want to replace it?").arg(shown);
