@@ -77,8 +77,6 @@ Progress GuidedSearch::advance(std::int64_t runs) {
       find_candidates(run_, context_.check, context_.goals, context_.max_pieces - static_cast<int>(set.size()),
                       candidates_, pruned);
       context_.count(pruned);
-      spare_.clear();
-      for (const Candidate& c : candidates_) spare_.push_back(context_.check.stock_left(c.placement.piece));
       next_ = 0;
       expanding_ = true;
       continue;
@@ -87,7 +85,6 @@ Progress GuidedSearch::advance(std::int64_t runs) {
       expanding_ = false;
       continue;
     }
-    const int spare = spare_[next_];
     const Candidate& x = candidates_[next_++];
     Placements set = with(run_.set, x.placement);
     if (!seen_.insert(key_of(set)).second) {
@@ -113,7 +110,7 @@ Progress GuidedSearch::advance(std::int64_t runs) {
     const std::int64_t distance = distance_to_win(child_, context_.goals, measure);
     const bool stale = strategy_ == Strategy::Novel && !news(child_, distance);
     const auto pieces = static_cast<std::int64_t>(set.size());
-    open_.push(Node{stale, distance + per_piece * pieces, pieces, spare, pushed_++, std::move(set)});
+    open_.push(Node{stale, distance + per_piece * pieces, pieces, x.spare, pushed_++, std::move(set)});
   }
   return Progress::Going;
 }

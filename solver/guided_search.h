@@ -70,7 +70,6 @@ class GuidedSearch {
   WaterRun run_;    // the set being grown
   WaterRun child_;  // one more piece
   std::vector<Candidate> candidates_;
-  std::vector<int> spare_;  // by candidate
   std::size_t next_ = 0;
   bool expanding_ = false;
   Placements found_;
