@@ -191,10 +191,16 @@ bool short_of_drops(const Simulation& water, const Goals& goals) {
   // Each drop fills a goal by one at most; drops only ever merge, go or wait.
   std::int64_t drops = static_cast<std::int64_t>(std::ceil(water.water_left())) +
                        static_cast<std::int64_t>(water.held_drops().size());
+  // Asked every tick: while the source alone holds enough, the board need not be counted.
+  if (needed <= drops) return false;
+  // Fewer than 2^31 even were every cell full: 32 bits let the sum go eight cells at a time.
+  std::int32_t on_board = 0;
   for (std::size_t f = 0; f < 3; ++f) {
-    for (std::size_t k = f * board_slots; k < f * board_slots + nb_cases; ++k) drops += a.eau[k] > 0 ? a.eau[k] : 0;
+    for (std::size_t k = f * board_slots; k < f * board_slots + nb_cases; ++k) {
+      on_board += std::max<std::int32_t>(a.eau[k], 0);
+    }
   }
-  return needed > drops;
+  return needed > drops + on_board;
 }
 
 std::int64_t run_water(Simulation water, std::int32_t index, WaterRun& run, Detail detail, const Goals* stop_short,
