@@ -3,16 +3,9 @@
 #include <algorithm>
 
 namespace drippo::solve {
-namespace {
-// Sets remembered at most: past it a set reached again in another order is
-// run again, which costs time but never an answer.
-constexpr std::size_t seen_limit = 4'000'000;
-}  // namespace
 
 ExhaustiveSearch::ExhaustiveSearch(SearchContext& context, const WaterRun& root)
-    : context_(context), root_(root), base_splits_(any_splitter(context.check.start_water().arrays())) {
-  seen_.reserve(1 << 16);
-}
+    : context_(context), root_(root), base_splits_(any_splitter(context.check.start_water().arrays())) {}
 
 void ExhaustiveSearch::begin(int pieces) {
   pieces_ = pieces;
@@ -55,12 +48,10 @@ Progress ExhaustiveSearch::advance(std::int64_t runs) {
     }
     const Candidate& x = level.candidates[level.next++];
     Placements set = with(level.run->set, x.placement);
-    std::u16string key = key_of(set);
-    if (seen_.count(key) != 0) {
+    if (!seen_.add(set)) {
       ++counters.pruned_seen;
       continue;
     }
-    if (seen_.size() < seen_limit) seen_.insert(std::move(key));
 
     const int depth = depth_ + 1;
     if (depth == pieces_ && runs_as_before(level, x.placement)) {

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_set>
 #include <vector>
 
 #include "solver/search_context.h"
+#include "solver/sets_tried.h"
 
 namespace drippo::solve {
 
@@ -53,7 +53,7 @@ class ExhaustiveSearch {
   };
   int tried_cell_ = -1;
   std::vector<Tried> tried_;
-  std::unordered_set<std::u16string> seen_;
+  SetsTried seen_{4'000'000};
   Placements found_;
 };
 

@@ -33,7 +33,7 @@ GuidedSearch::GuidedSearch(SearchContext& context, const Simulation& start, Stra
       start_(start),
       strategy_(strategy),
       most_pieces_(std::min(context.max_pieces, stock_total(context.check))) {
-  seen_.insert(key_of({}));
+  seen_.add({});
   open_.push(Node{false, 0, 0, 0, pushed_++, {}});
 }
 
@@ -87,7 +87,7 @@ Progress GuidedSearch::advance(std::int64_t runs) {
     }
     const Candidate& x = candidates_[next_++];
     Placements set = with(run_.set, x.placement);
-    if (!seen_.insert(key_of(set)).second) {
+    if (!seen_.add(set)) {
       ++counters.pruned_seen;
       continue;
     }

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <queue>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "solver/search_context.h"
+#include "solver/sets_tried.h"
 
 namespace drippo::solve {
 
@@ -65,7 +65,7 @@ class GuidedSearch {
   std::priority_queue<Node, std::vector<Node>, Later> open_;
   std::int64_t pushed_ = 0;
   bool dropped_ = false;
-  std::unordered_set<std::u16string> seen_;
+  SetsTried seen_{8'000'000};
   std::unordered_map<std::int64_t, std::vector<bool>> done_at_;  // by distance, what runs did
   WaterRun run_;    // the set being grown
   WaterRun child_;  // one more piece

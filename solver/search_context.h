@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <string>
 
 #include "solver/candidates.h"
 #include "solver/guidance.h"
@@ -26,14 +25,6 @@ struct SearchContext {
 };
 
 enum class Progress { Going, Found, Done };
-
-// A set of placements as a key, each one a character (cell * 32 + piece).
-inline std::u16string key_of(const Placements& sorted) {
-  std::u16string key;
-  key.reserve(sorted.size());
-  for (const Placement& p : sorted) key.push_back(static_cast<char16_t>(p.cell * 32 + p.piece));
-  return key;
-}
 
 inline Placements with(Placements sorted, Placement p) {
   sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), p), p);
