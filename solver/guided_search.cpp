@@ -21,10 +21,11 @@ int stock_total(PlacingCheck& check) {
   return total;
 }
 
-// What a run may do that no run did before: a cell wet one way (three by
-// cell), a cell's piece gone or changed, a goal filled to a quarter more.
-constexpr std::size_t by_way = 3 * nb_cases, changed_pieces = by_way + nb_cases, fillings = changed_pieces + nb_cases;
-constexpr std::size_t quarters = 5;
+// What a run may do that no run did before, each fact a place in a row of
+// flags: a cell wet one way (three by cell), then a cell's piece gone or
+// changed, then a goal filled to 0, 1, 2, 3 or 4 quarters of its need.
+constexpr std::size_t first_changed_piece = 3 * nb_cases, first_filling = first_changed_piece + nb_cases;
+constexpr std::size_t fillings_by_goal = 5;
 
 }  // namespace
 
@@ -39,7 +40,7 @@ GuidedSearch::GuidedSearch(SearchContext& context, const Simulation& start, Stra
 
 bool GuidedSearch::news(const WaterRun& run, std::int64_t distance) {
   std::vector<bool>& done = done_at_[distance];
-  if (done.empty()) done.resize(fillings + quarters * context_.goals.cells.size());
+  if (done.empty()) done.resize(first_filling + fillings_by_goal * context_.goals.cells.size());
   bool any = false;
   const auto note = [&](std::size_t fact) {
     if (done[fact]) return;
@@ -52,12 +53,12 @@ bool GuidedSearch::news(const WaterRun& run, std::int64_t distance) {
     }
   }
   for (int c = 0; c < nb_cases; ++c) {
-    if (run.end_piece[at(c)] != start_.cell(c).piece) note(by_way + at(c));
+    if (run.end_piece[at(c)] != start_.cell(c).piece) note(first_changed_piece + at(c));
   }
   for (std::size_t k = 0; k < context_.goals.cells.size(); ++k) {
     const int need = std::max<int>(1, context_.goals.need[k]);
     const int left = std::max<int>(0, run.end_besoin[at(context_.goals.cells[k])]);
-    note(fillings + k * quarters + at((quarters - 1) * (need - left) / need));
+    note(first_filling + k * fillings_by_goal + at((fillings_by_goal - 1) * (need - left) / need));
   }
   return any;
 }
