@@ -61,6 +61,11 @@ bool wins(const LiveStart& live, std::int16_t difficulte, const Placements& set)
 
 bool contains(const Placements& set, Placement p) { return std::find(set.begin(), set.end(), p) != set.end(); }
 
+// Every set the stock allows was tried, and none wins.
+bool proven_lost(const SolveResult& r, const LiveStart& live) {
+  return r.verdict == Verdict::NoSolution && r.none_up_to >= pieces_in_stock(live);
+}
+
 }  // namespace
 
 Hint find_hint(const LiveStart& live, std::int16_t difficulte, const HintLimits& limits) {
@@ -75,10 +80,12 @@ Hint find_hint(const LiveStart& live, std::int16_t difficulte, const HintLimits&
   }
 
   const Placements placed = players_pieces(live);
-  if (placed.empty() || left() <= 0) return {Hint::Kind::NoneFound, {}};
+  if (placed.empty()) return {proven_lost(as_is, live) ? Hint::Kind::NoWinNow : Hint::Kind::NoneFound, {}};
+  if (left() <= 0) return {Hint::Kind::NoneFound, {}};
   const LiveStart bare = without(live, difficulte, placed);
   const SolveResult fresh = search(bare, difficulte, left(), limits);
   if (cancelled(limits)) return {Hint::Kind::Cancelled, {}};
+  if (proven_lost(as_is, live) && proven_lost(fresh, bare)) return {Hint::Kind::NoWinNow, {}};
   if (fresh.verdict != Verdict::Solved || !wins(bare, difficulte, fresh.placements)) return {Hint::Kind::NoneFound, {}};
 
   for (const Placement& p : placed) {

@@ -14,6 +14,7 @@ struct Hint {
     Place,         // set `placement` down: it belongs to a winning set
     TakeBack,      // the player's piece on `placement` stands in the way of every win found
     NothingToAdd,  // the water wins as the board stands
+    NoWinNow,      // proven: no pieces of the stock set down now win, with the player's or without
     NoneFound,     // no win found in the time
     Cancelled,
   };

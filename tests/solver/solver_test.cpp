@@ -10,6 +10,8 @@
 #include <thread>
 
 #include "solver/candidates.h"
+#include "solver/hint_search.h"
+#include "solver/live_start.h"
 #include "solver/placing_check.h"
 #include "solver/solver.h"
 #include "support/level_rows.h"
@@ -184,6 +186,26 @@ TEST(Solver, AnswersFromAMomentOfARunningGame) {
   EXPECT_EQ(solve(p, limits).verdict, Verdict::NoSolution);
   p.moment = 5000;  // the game is long over
   EXPECT_EQ(solve(p, limits).verdict, Verdict::BadStart);
+}
+
+// A hint from a running game: while a diagonal still saves enough drops, it
+// names it; once too many fell past, it says that nothing set down now wins,
+// with the player's diagonal on the board or taken back.
+TEST(Hint, NamesAPieceWhileAWinIsLeftThenSaysNoneIs) {
+  Problem p = problem_of(level_rows("water: 20\nstock 3: 2", {"", "", "", "", "", "", "", "", "", "", "", ".................G."}));
+  const auto hint_at = [&](std::int32_t moment, Placements fixed) {
+    p.moment = moment;
+    p.fixed = std::move(fixed);
+    HeadlessGame headless;
+    EXPECT_FALSE(set_up(headless.game, p).has_value());
+    return find_hint(live_start_of(headless.game), 100, HintLimits{});
+  };
+  const Hint early = hint_at(8, {});
+  EXPECT_EQ(early.kind, Hint::Kind::Place);
+  EXPECT_EQ(early.placement.piece, piece::diagonale_gauche);
+  EXPECT_EQ(hint_at(22, {}).kind, Hint::Kind::NoWinNow);
+  // A diagonal of the player's on the way to nowhere changes nothing.
+  EXPECT_EQ(hint_at(22, {{100, piece::diagonale_gauche}}).kind, Hint::Kind::NoWinNow);
 }
 
 TEST(Solver, FixedPiecesGoDownFirstAndTheGameJudgesThem) {

@@ -22,6 +22,9 @@ QString hint_text(solve::Hint::Kind kind, std::int16_t langue) {
     case Kind::Place: return pick(langue, "Indice : cette pièce ici.", "Hint: this piece here.");
     case Kind::TakeBack: return pick(langue, "Indice : reprenez cette pièce.", "Hint: take this piece back.");
     case Kind::NothingToAdd: return pick(langue, "Rien à ajouter : l'eau fera le reste.", "Nothing to add: the water will do it.");
+    case Kind::NoWinNow:
+      return pick(langue, "Plus rien de ce qui reste à poser ne gagne : recommencez.",
+                  "Nothing left to set down can win now: start again.");
     case Kind::NoneFound: return pick(langue, "Pas d'indice trouvé à temps.", "No hint found in time.");
     case Kind::Cancelled: break;
   }
