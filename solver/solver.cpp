@@ -55,7 +55,6 @@ class Solver {
 
     ExhaustiveSearch exhaustive(context, root);
     exhaustive.begin(1);
-    // The last round tries every set the guided searches could find.
     const bool guide = limits_.guided && max_pieces > 1;
     std::array<Guide, 2> guides{Guide{GuidedSearch(context, start, Strategy::Nearest), guide},
                                 Guide{GuidedSearch(context, start, Strategy::Novel), guide}};
@@ -73,6 +72,7 @@ class Solver {
             return no_solution();
           }
           exhaustive.begin(result_.none_up_to + 1);
+          // The last round tries every set the guided searches could find.
           if (exhaustive.pieces() == max_pieces && result_.placements.empty()) {
             for (Guide& g : guides) g.going = false;
           }

@@ -15,9 +15,9 @@ struct Limits {
   // At most this many games run (0: no limit): a bound on the work that,
   // unlike the time, gives the same answer on every machine.
   std::int64_t max_games = 0;
-  // Besides the rounds that try every set of n pieces, follow the sets that
-  // bring the water nearest to a win: answers needing many pieces come far
-  // sooner. Off, only the rounds run.
+  // Besides the rounds that try every set of n pieces, grow first the sets
+  // whose water came nearest a win or did something new: answers needing
+  // many pieces come far sooner. Off, only the rounds run.
   bool guided = true;
   // Set from another thread to stop the search; it then ends as Unknown
   // (or with the answer it already holds).
@@ -62,8 +62,8 @@ struct SolveResult {
 
 // Looks for pieces from the stock that win the problem with a score of 100,
 // as few as it can within the limits: it proves no smaller set wins before it
-// tries larger ones, and meanwhile follows the sets that bring the water
-// nearest the goals. Every answer has been replayed through the game.
+// tries larger ones, and meanwhile grows the sets whose water came nearest
+// the goals or went somewhere new. Every answer has been replayed through the game.
 SolveResult solve(const Problem& problem, const Limits& limits);
 
 }  // namespace drippo::solve
